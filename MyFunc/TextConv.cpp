@@ -1,0 +1,261 @@
+#include "MyFunc/TextConv.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace MyFunc {
+
+std::string CleanText(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size();) {
+        const auto b = static_cast<unsigned char>(text[i]);
+        if (IsLeadByte(b)) {
+            if (i + 1 >= text.size()) break;  // a lone lead byte at the end is dropped
+            const auto t = static_cast<unsigned char>(text[i + 1]);
+            if (!(b == 0x81 && t == 0x40)) out.append(text.substr(i, 2));  // 0x8140: full-width blank
+            i += 2;
+            continue;
+        }
+        if (b > 0x20) out.push_back(static_cast<char>(b));
+        ++i;
+    }
+    return out;
+}
+
+bool TextToBool(std::string_view text) {
+    std::string s = CleanText(text);
+    for (size_t i = 0; i < s.size(); ++i) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (IsLeadByte(b)) {
+            ++i;  // never upper-case a trail byte
+        } else if (b >= 'a' && b <= 'z') {
+            s[i] = static_cast<char>(b - 'a' + 'A');
+        }
+    }
+    static constexpr std::string_view kTrue[] = {
+        "T", "TR", "TRU", "TRUE", "1", "ON",
+        "\x82\x50",  // full-width one
+        "\x81\x9b",  // white circle
+        "\x90\x5e",  // "true" (kanji)
+        "\x90\xb3",  // "correct" (kanji)
+    };
+    for (auto word : kTrue)
+        if (s == word) return true;
+    return false;
+}
+
+std::string BoolToText(bool value) { return value ? "1" : "0"; }
+
+namespace {
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+int32_t TextToInt(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const std::string_view rest = text.substr(i);
+    if (rest.empty()) return 0;
+
+    size_t hexStart = 0;
+    if (rest[0] == '$' || rest[0] == 'x' || rest[0] == 'X') {
+        hexStart = 1;
+    } else if (rest.size() >= 2 && rest[0] == '0' && (rest[1] == 'x' || rest[1] == 'X')) {
+        hexStart = 2;
+    }
+    if (hexStart > 0) {
+        if (rest.size() == hexStart) return 0;
+        uint64_t value = 0;
+        for (size_t k = hexStart; k < rest.size(); ++k) {
+            const int d = HexDigit(rest[k]);
+            if (d < 0) return 0;
+            value = value * 16 + static_cast<uint64_t>(d);
+            if (value > 0xFFFFFFFFu) return 0;  // more than eight significant digits
+        }
+        const auto pattern = static_cast<uint32_t>(value);
+        const auto asSigned = static_cast<int32_t>(pattern);
+        return negative ? static_cast<int32_t>(0u - pattern) : asSigned;
+    }
+
+    int64_t value = 0;
+    for (char c : rest) {
+        if (c < '0' || c > '9') return 0;
+        value = value * 10 + (c - '0');
+        if (value > 2147483648LL) return 0;
+    }
+    if (negative) value = -value;
+    if (value > 2147483647LL || value < -2147483648LL) return 0;
+    return static_cast<int32_t>(value);
+}
+
+double TextToFloat(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    const size_t numberStart = i;
+    size_t digits = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+    }
+    const size_t mantissaEnd = i;
+    if (mantissaEnd == numberStart) return 0.0;  // nothing but a sign, or no number at all
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        ++i;
+        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+        size_t expDigits = 0;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++expDigits;
+        if (expDigits == 0) return 0.0;
+    }
+    if (i != text.size()) return 0.0;
+    if (digits == 0) return 0.0;  // the point alone
+
+    // The grammar is checked above; from_chars rounds correctly to the nearest
+    // double and keeps subnormal values.
+    const char* first = text.data() + numberStart;
+    const char* last = text.data() + text.size();
+    double value = 0.0;
+    const auto result = std::from_chars(first, last, value, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr != last) return 0.0;  // out of range: no infinity
+    return negative ? -value : value;
+}
+
+namespace {
+
+// Rounds |value| to `significant` digits; gives the digits (no trailing zeros
+// removed) and the decimal exponent of the first one.
+void RoundDigits(double value, int significant, std::string& digits, int& exponent) {
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
+                           significant - 1);
+    const char* e = static_cast<const char*>(std::memchr(buf, 'e', static_cast<size_t>(r.ptr - buf)));
+    digits.clear();
+    for (const char* p = buf; p < e; ++p)
+        if (*p != '.') digits.push_back(*p);
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), r.ptr, exponent);
+}
+
+}  // namespace
+
+std::string FloatToTextTrimmed(int precision, int digits, bool keepZeros, double value) {
+    if (!std::isfinite(value)) return "0";
+    std::string text;
+    std::string mant;
+    int exp10 = 0;
+    RoundDigits(value, precision, mant, exp10);
+    const bool negative = std::signbit(value) && mant.find_first_not_of('0') != std::string::npos;
+    if (exp10 >= precision) {
+        // Too large for fixed notation: exponent form, untrimmed.
+        if (negative) text.push_back('-');
+        text.push_back(mant[0]);
+        text.push_back('.');
+        text.append(mant, 1);
+        text.push_back('E');
+        AppendIntText(text, exp10);
+        return text;
+    }
+    if (exp10 + 1 + digits <= precision || exp10 < 0) {
+        // Rounding to `digits` decimals keeps within `precision` significant digits.
+        char buf[400];
+        const int n = std::snprintf(buf, sizeof buf, "%.*f", digits, std::fabs(value));
+        const std::string_view fixed(buf, static_cast<size_t>(n));
+        if (negative && fixed.find_first_not_of("0.") != std::string_view::npos) text.push_back('-');
+        text.append(fixed);
+    } else {
+        // Rounded to `precision` significant digits; zeros fill the decimals beyond them.
+        if (negative) text.push_back('-');
+        text.append(mant, 0, static_cast<size_t>(exp10) + 1);
+        text.push_back('.');
+        std::string frac = mant.substr(static_cast<size_t>(exp10) + 1);
+        frac.resize(static_cast<size_t>(digits), '0');
+        text += frac;
+    }
+    if (!keepZeros) {
+        size_t point = std::string::npos;
+        size_t candidate = std::string::npos;
+        for (size_t i = 0; i < text.size(); ++i) {
+            const char c = text[i];
+            if (c == '.') {
+                point = i;
+            } else if (c == '0' && point != std::string::npos && candidate == std::string::npos) {
+                candidate = i;
+            } else if (c >= '1' && c <= '9') {
+                candidate = std::string::npos;
+            }
+        }
+        if (point != std::string::npos && candidate != std::string::npos && candidate > point)
+            text.resize(candidate);
+    }
+    if (!text.empty() && text.back() == '.') text.pop_back();
+    return text;
+}
+
+void AppendIntText(std::string& out, int64_t value) {
+    char buf[24];
+    auto r = std::to_chars(buf, buf + sizeof buf, value);
+    out.append(buf, r.ptr);
+}
+
+void AppendFloatText(std::string& out, double value) {
+    if (!std::isfinite(value) || value == 0.0) {
+        out.push_back('0');
+        return;
+    }
+    char buf[64];
+    auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    // buf: [-]d.dddddddddddddde[+-]XX
+    const char* p = buf;
+    if (*p == '-') out.push_back(*p++);
+    const char* e = static_cast<const char*>(std::memchr(p, 'e', static_cast<size_t>(r.ptr - p)));
+    char digits[16];
+    int n = 0;
+    for (const char* q = p; q < e; ++q)
+        if (*q != '.') digits[n++] = *q;
+    while (n > 1 && digits[n - 1] == '0') --n;  // trailing zeros of the fraction
+    int exp10 = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), r.ptr, exp10);
+
+    if (exp10 >= -4 && exp10 < 15) {
+        if (exp10 < 0) {
+            out.append("0.");
+            out.append(static_cast<size_t>(-exp10 - 1), '0');
+            out.append(digits, static_cast<size_t>(n));
+        } else if (n <= exp10 + 1) {
+            out.append(digits, static_cast<size_t>(n));
+            out.append(static_cast<size_t>(exp10 + 1 - n), '0');
+        } else {
+            out.append(digits, static_cast<size_t>(exp10) + 1);
+            out.push_back('.');
+            out.append(digits + exp10 + 1, static_cast<size_t>(n - exp10 - 1));
+        }
+        return;
+    }
+    out.push_back(digits[0]);
+    if (n > 1) {
+        out.push_back('.');
+        out.append(digits + 1, static_cast<size_t>(n - 1));
+    }
+    out.push_back('E');
+    AppendIntText(out, exp10);
+}
+
+std::string FloatToText(double value) {
+    std::string out;
+    AppendFloatText(out, value);
+    return out;
+}
+
+}  // namespace MyFunc

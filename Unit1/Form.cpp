@@ -1,0 +1,205 @@
+#include "Unit1/Form.h"
+
+#include "JwwGaibu/ExchangeReader.h"
+#include "JwwGaibu/HostState.h"
+#include "JwwGaibu/Output.h"
+#include "MyFunc/TextConv.h"
+#include "Unit1/Texts.h"
+#include "figures/Figure.h"
+
+namespace Unit1 {
+
+using MyFunc::TextToFloat;
+using MyFunc::TextToInt;
+
+TForm1::TForm1() {
+    // Design-time values of the dialog.
+    RBA1.Checked = true;
+    EditA1.Text = "100";
+    EditA2.Text = "100";
+    EditA3.Text = "100";
+    EditA4.Text = "100";
+    EditA5.Text = "0";
+    EditA6.Text = "50";
+    RBB1.Checked = true;
+    EditB1.Text = "100";
+    EditB2.Text = "100";
+    EditB3.Text = "100";
+    EditB4.Text = "100";
+    EditB5.Text = "0";
+    EditB6.Text = "50";
+    EditB7.Text = "0";
+    EditB8.Text = "360";
+    ComboBox3.Items = {"", "10", "15", "20", "25", "30", "35", "40", "45", "50", "80", "100"};
+}
+
+namespace {
+
+std::string FolderOf(const std::string& path) {
+    const size_t slash = path.find_last_of("/\\");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+// The program's own path with its extension replaced by ".dat".
+std::string SettingsPathOf(const std::string& exePath) {
+    const size_t slash = exePath.find_last_of("/\\");
+    const size_t dot = exePath.find_last_of('.');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    return (hasExtension ? exePath.substr(0, dot) : exePath) + ".dat";
+}
+
+}  // namespace
+
+void TForm1::ParseCommandLine(const std::vector<std::string>& args) {
+    ArgumentCount = static_cast<int>(args.size());
+    ShowDialog = true;
+    Mode = Step = ModeOption = 0;
+    NumberTexts = {};
+    if (args.size() < 2) return;
+    Mode = TextToInt(args[0]);
+    Step = TextToInt(args[1]);
+    // Modes 7 and 8 take an integer option before their numbers.
+    size_t firstNumber = 2;
+    if (Mode >= 7) {
+        if (args.size() > 2) ModeOption = TextToInt(args[2]);
+        firstNumber = 3;
+    }
+    const size_t numberCount = Mode >= 7 ? 4 : 3;
+    for (size_t i = 0; i < numberCount && firstNumber + i < args.size(); ++i)
+        NumberTexts[i] = args[firstNumber + i];
+    if (Mode >= 1 && Mode <= 8) {
+        if (Step >= 1 && Step <= 5) ShowDialog = false;
+    } else {
+        Mode = Step = ModeOption = 0;
+    }
+}
+
+void TForm1::FormShow(const std::string& exePath, const std::vector<std::string>& args) {
+    ParseCommandLine(args);
+    if (!ShowDialog) Minimised = true;
+    JwwGaibu::InitHostState();
+    ExeFolder = FolderOf(exePath);
+    SettingsPath = SettingsPathOf(exePath);
+    JwwGaibu::ReadExchangeFile(ExeFolder + kExchangeFileName);
+    LoadSettings();
+    if (!ShowDialog) return RunSilent();
+    if (Platform == nullptr || !Platform->Available()) return CloseBox();
+    PrepareDialog();
+    const ScreenPoint cursor = Platform->CursorPos();
+    const ScreenPoint size = Platform->WindowSize();
+    Left = cursor.X - size.X / 2;
+    Top = cursor.Y - size.Y / 2;
+    Platform->ShowAt(*this, Left, Top);
+    if (!Closed) CloseBox();  // the window went away without a close event
+}
+
+void TForm1::EmitColorAndWidth() {
+    JwwGaibu::ResetOutputState();
+    if (UseRgbColor == 0) JwwGaibu::EmitLineColor(ColorIndex, 1);
+    else JwwGaibu::EmitRgbColor(RgbColor);
+    JwwGaibu::EmitLineWidth(LineWidth);
+}
+
+void TForm1::RunSilent() {
+    EmitColorAndWidth();
+    RunConstruction(Step);
+    SaveSettings();
+    Close();
+}
+
+void TForm1::RunConstruction(int step) {
+    const figures::ModeSpec* spec = figures::FindMode(Mode);
+    if (spec == nullptr) return;
+    double numbers[4];
+    for (size_t i = 0; i < 4; ++i) numbers[i] = TextToFloat(NumberTexts[i]);
+    switch (step) {
+        case 1: return FigureByPoints(*spec);
+        case 2: return FigureSameAsLast(*spec);
+        case 3: return FigureByNumbers(*spec, numbers);
+        case 4: return FigureBy3Points(*spec);
+        case 5: return FigureInRectangle(*spec);
+        default: return;
+    }
+}
+
+void TForm1::RunDialogConstruction() {
+    if (const figures::ModeSpec* spec = figures::FindMode(Mode)) FigureFromDialog(*spec);
+}
+
+void TForm1::PrepareDialog() {
+    LabelA1.Caption = std::string(kAxisAnglePrefix) +
+                      MyFunc::FloatToTextTrimmed(12, 6, false, JwwGaibu::HostState.AxisAngle) +
+                      kDegreeSign;
+    ComboBox1.Items = ColourListItems();
+    CheckBox1.Checked = false;
+    ComboBox3.Text.clear();
+    ComboBox1.ItemIndex = (ColorIndex >= 0 && ColorIndex < static_cast<int>(ComboBox1.Items.size()))
+                              ? ColorIndex
+                              : -1;
+    CheckBox1.Checked = UseRgbColor == 1;
+    SpeedButton1.FontColor = RgbColor;
+    if (LineWidth >= 0) ComboBox3.Text = std::to_string(LineWidth);
+    LoadColorWidthList();
+    LoadPresetList();
+
+    const figures::ModeSpec* spec = figures::FindMode(Mode);
+    auto enable = [](TGroupBox& g, bool on) {
+        g.Enabled = on;
+        g.Color = on ? 0xFFFFFF : 0xC0C0C0;
+    };
+    if (Mode == 0) {
+        enable(GroupBoxA, true);
+        enable(GroupBoxB, true);
+        ActivePage = 0;
+        FocusedControl = "ComboBox1";
+    } else if (spec != nullptr && Step == 6) {
+        const bool arcPage = spec->shape.Arc;
+        enable(GroupBoxA, !arcPage);
+        enable(GroupBoxB, arcPage);
+        ActivePage = arcPage ? 2 : 1;
+        FocusedControl = arcPage ? "TabSheet3" : "TabSheet2";
+    }
+}
+
+void TForm1::Button1Click() {
+    ColorIndex = ComboBox1.ItemIndex;
+    UseRgbColor = CheckBox1.Checked ? 1 : 0;
+    RgbColor = SpeedButton1.FontColor;
+    LineWidth = ComboBox3.Text.empty() ? -1 : TextToInt(ComboBox3.Text);
+    SaveColorWidthList();
+    SavePresetList();
+    if (Mode > 0) {
+        EmitColorAndWidth();
+        if (Step == 6) RunDialogConstruction();
+    }
+    SaveSettings();
+    Close();
+}
+
+void TForm1::Button2Click() {
+    SaveColorWidthList();
+    SavePresetList();
+    Close();
+}
+
+void TForm1::CloseBox() { Close(); }
+
+void TForm1::Close() {
+    if (Closed) return;
+    Closed = true;
+    if (Platform != nullptr && Platform->Available()) Platform->Close();
+    FormClose();
+}
+
+void TForm1::FormClose() {
+    if (ArgumentCount >= 2) JwwGaibu::WriteExchangeFile(ExeFolder + kExchangeFileName);
+    JwwGaibu::ReleaseHostState();
+}
+
+void TForm1::SpeedButton1Click() {
+    if (Platform == nullptr) return;
+    int chosen = 0;
+    if (Platform->ChooseColor(SpeedButton1.FontColor, chosen)) SpeedButton1.FontColor = chosen;
+}
+
+}  // namespace Unit1

@@ -1,0 +1,170 @@
+// TForm1: the program's one form. It holds the command-line values, the
+// settings, the remembered figure and the dialog's controls, and all handlers
+// and figure constructions are its operations.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "Unit1/Controls.h"
+#include "Unit1/Platform.h"
+
+namespace figures {
+struct ModeSpec;
+struct Shape;
+struct Figure;
+}  // namespace figures
+
+namespace Unit1 {
+
+struct RememberedFigureRecord {
+    double LastPointX = 0;
+    double LastPointY = 0;
+    double LastRadius = 100;
+    double LastFlatness = 1;
+    double LastInnerRadius = 50;
+    double LastTilt = 0;
+    double LastStartAngle = 0;
+    double LastArcAngle = 0;
+};
+
+class TForm1 {
+public:
+    TForm1();
+
+    // --- Command line and files -------------------------------------------
+    std::string ExeFolder;      // with its trailing separator
+    std::string SettingsPath;   // the program's path with ".dat"
+    int ArgumentCount = 0;
+    bool ShowDialog = true;
+    int Mode = 0;
+    int Step = 0;
+    int ModeOption = 0;
+    std::array<std::string, 4> NumberTexts;
+
+    // --- Settings ----------------------------------------------------------
+    int ColorIndex = 0;
+    int UseRgbColor = 0;
+    int RgbColor = 0;
+    int LineWidth = -1;
+    RememberedFigureRecord RememberedFigure;
+
+    // --- Dialog controls ---------------------------------------------------
+    int ActivePage = 0;  // 0 TabSheet1 .. 3 TabSheet4
+    std::string FocusedControl;
+    bool Minimised = false;
+    bool Closed = false;
+    int Left = 0, Top = 0;
+
+    TLabel LabelA1;
+    TComboBox ComboBox1;  // colour list
+    TCheckBox CheckBox1;  // arbitrary colour
+    TSpeedButton SpeedButton1;
+    TComboBox ComboBox3;  // width
+    TListBox ListBox1;    // colour/width list
+    TListBox ListBox2;    // presets
+
+    TGroupBox GroupBoxA;
+    TRadioButton RBA1, RBA2;
+    TEdit EditA1, EditA2, EditA3, EditA4, EditA5, EditA6;
+    TCheckBox CBA1;
+
+    TGroupBox GroupBoxB;
+    TRadioButton RBB1, RBB2;
+    TEdit EditB1, EditB2, EditB3, EditB4, EditB5, EditB6, EditB7, EditB8;
+    TCheckBox CBB1;
+
+    // Where windows come from; null for a program that has none.
+    FormPlatform* Platform = nullptr;
+
+    // --- Events --------------------------------------------------------------
+    // `args` are the command-line arguments after the program's own path.
+    void FormShow(const std::string& exePath, const std::vector<std::string>& args);
+    void FormClose();
+    void Button1Click();  // OK
+    void Button2Click();  // Cancel
+    void Button3Click();  // register colour/width
+    void Button4Click();  // delete colour/width
+    void ListBox1Click();
+    void Button5Click();  // register full-circle preset
+    void Button6Click();  // register arc preset
+    void Button7Click();  // apply preset to the full-circle page
+    void Button8Click();  // apply preset to the arc page
+    void Button9Click();  // delete preset
+    void SpeedButton1Click();
+    // The window's close box: nothing is saved, the exchange file is written.
+    void CloseBox();
+    // Closes the window whichever way; FormClose follows once.
+    void Close();
+
+    // --- Steps of FormShow, callable alone ---------------------------------
+    void ParseCommandLine(const std::vector<std::string>& args);
+    void PrepareDialog();
+    void RunSilent();
+    // Runs the construction of (Mode, Step); numbers come from NumberTexts.
+    void RunConstruction(int step);
+    void RunDialogConstruction();
+
+    // --- Settings and list files ------------------------------------------
+    void LoadSettings();
+    void SaveSettings();
+    void LoadColorWidthList();
+    void SaveColorWidthList();
+    void LoadPresetList();
+    void SavePresetList();
+
+    // --- Constructions -------------------------------------------------------
+    void FullCircleByPoint();
+    void FullCircleSameAsLast();
+    void FullCircleByRadius(double r);
+    void FullCircleBy3Points();
+    void FullEllipseInRectangle();
+    void FullCircleFromDialog();
+
+    void ArcByPoints();
+    void ArcSameAsLast();
+    void ArcByNumbers(double r, double startDeg, double endDeg);
+    void ArcBy3Points();
+    void EllipticArcInRectangle();
+    void ArcFromDialog();
+
+    void SplitArcByPoints();
+    void SplitArcSameAsLast();
+    void SplitArcByNumbers(double r, double startDeg, double endDeg);
+    void SplitArcBy3Points();
+    void SplitEllipticArcInRectangle();
+    void SplitArcFromDialog();
+
+    void RingByPoints();
+    void RingSameAsLast();
+    void RingByNumbers(double outer, double inner);
+    void RingBy3Points();
+    void EllipticRingInRectangle();
+    void RingFromDialog();
+
+    void ArcRingByPoints();
+    void ArcRingSameAsLast();
+    void ArcRingByNumbers(double outer, double inner, double startDeg, double endDeg);
+    void ArcRingBy3Points();
+    void EllipticArcRingInRectangle();
+    void ArcRingFromDialog();
+
+    // The figure families every construction above is made of; `spec` says
+    // what shape the mode draws and how it hands it to the host.
+    void FigureByPoints(const figures::ModeSpec& spec);
+    void FigureSameAsLast(const figures::ModeSpec& spec);
+    void FigureByNumbers(const figures::ModeSpec& spec, const double numbers[4]);
+    void FigureBy3Points(const figures::ModeSpec& spec);
+    void FigureInRectangle(const figures::ModeSpec& spec);
+    void FigureFromDialog(const figures::ModeSpec& spec);
+
+private:
+    void EmitColorAndWidth();
+    void Finish(const figures::ModeSpec& spec, bool drawn, const figures::Figure& fig,
+                bool closed, bool remember, int lastPoint);
+    // The spec of the running mode when it draws `shapeOf`'s shape, else `shapeOf`.
+    const figures::ModeSpec& SpecFor(const figures::ModeSpec& shapeOf) const;
+};
+
+}  // namespace Unit1
