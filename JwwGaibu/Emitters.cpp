@@ -33,8 +33,8 @@ void AppendRecord(const char* keyword, std::initializer_list<double> values, con
     AppendOutputLine(line);
 }
 
-void EmitArcSolid(const char* keyword, int kind, double x, double y, double radius,
-                  double flatness, double tilt, double startAngle, double arcAngle) {
+void EmitArcSolid(const char* keyword, int kind, double x, double y, double radius, double flatness,
+                  double tilt, double startAngle, double arcAngle) {
     if (!(radius > 1e-8) || !(std::fabs(flatness) > 1e-8)) return;
     if (!AllFinite({x, y, radius, flatness, tilt, startAngle, arcAngle})) return;
     AppendRecord(keyword, {x, y, radius, flatness, tilt, startAngle, arcAngle}, &kind);

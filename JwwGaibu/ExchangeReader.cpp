@@ -1,11 +1,11 @@
 #include "JwwGaibu/ExchangeReader.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 #include "JwwGaibu/HostState.h"
 #include "MyFunc/TextConv.h"
@@ -86,7 +86,9 @@ std::string_view Copy(std::string_view s, size_t from, size_t count) {
     return s.substr(from - 1, count);
 }
 
-std::string CutTo255(std::string_view s) { return std::string(s.substr(0, 255)); }
+std::string CutTo255(std::string_view s) {
+    return std::string(s.substr(0, 255));
+}
 
 EntityHeader CurrentHeader() {
     const HostStateRecord& h = HostState;
@@ -129,8 +131,9 @@ void FillText(TextRecord& t, int kind, const Fields& f) {
     t.TextKind = kind;
     t.Cc = h.TextCc;
     t.Style = h.CurrentTextStyle;
-    const TextStyle& style =
-        (t.Style >= 1 && t.Style <= 10) ? h.TextStyles[static_cast<size_t>(t.Style)] : h.CurrentFreeText;
+    const TextStyle& style = (t.Style >= 1 && t.Style <= 10)
+                                 ? h.TextStyles[static_cast<size_t>(t.Style)]
+                                 : h.CurrentFreeText;
     t.Width = style.Width;
     t.Height = style.Height;
     t.Spacing = style.Spacing;
@@ -163,18 +166,27 @@ void StoreSolidLine(const Fields& f) {
     const P p1{f.Float(2), f.Float(3)}, p2{f.Float(4), f.Float(5)}, p3{f.Float(6), f.Float(7)};
     auto same = [](P a, P b) { return Coincide(a.x, a.y, b.x, b.y); };
     if (f.count == 7) {
-        if (same(p1, p2)) StoreSl2(p1, p3);
-        else if (same(p2, p3)) StoreSl2(p1, p2);
-        else StoreSl3(p1, p2, p3);
+        if (same(p1, p2))
+            StoreSl2(p1, p3);
+        else if (same(p2, p3))
+            StoreSl2(p1, p2);
+        else
+            StoreSl3(p1, p2, p3);
         return;
     }
     const P p4{f.Float(8), f.Float(9)};
-    if (same(p1, p2) && same(p1, p3)) StoreSl2(p1, p4);
-    else if (same(p2, p3) && same(p2, p4)) StoreSl2(p1, p2);
-    else if (same(p1, p2) && same(p3, p4)) StoreSl2(p1, p3);
-    else if (same(p4, p1) || same(p4, p2) || same(p4, p3)) StoreSl3(p1, p2, p3);
-    else if (same(p3, p1) || same(p3, p2)) StoreSl3(p1, p2, p4);
-    else if (same(p2, p1)) StoreSl3(p1, p3, p4);
+    if (same(p1, p2) && same(p1, p3))
+        StoreSl2(p1, p4);
+    else if (same(p2, p3) && same(p2, p4))
+        StoreSl2(p1, p2);
+    else if (same(p1, p2) && same(p3, p4))
+        StoreSl2(p1, p3);
+    else if (same(p4, p1) || same(p4, p2) || same(p4, p3))
+        StoreSl3(p1, p2, p3);
+    else if (same(p3, p1) || same(p3, p2))
+        StoreSl3(p1, p2, p4);
+    else if (same(p2, p1))
+        StoreSl3(p1, p3, p4);
     else {
         Sl4Record& r = Store(HostState.Solids4, kSl4);
         r.Rgb = HostState.CurrentRgb;
@@ -240,7 +252,8 @@ int TextKindOf(std::string_view k) {
 void PlainLine(const Fields& f) {
     HostStateRecord& h = HostState;
     if (h.CompoundPending) {
-        h.PendingLine = LineRecord{CurrentHeader(), 0, f.Float(1), f.Float(2), f.Float(3), f.Float(4)};
+        h.PendingLine =
+            LineRecord{CurrentHeader(), 0, f.Float(1), f.Float(2), f.Float(3), f.Float(4)};
         h.ZFlags = 0;
         return;
     }
@@ -271,10 +284,18 @@ bool KeywordLine(const Fields& f) {
             for (int i = 1; i <= 10; ++i) {
                 TextStyle& s = h.TextStyles[static_cast<size_t>(i)];
                 switch (k[2]) {
-                    case 'w': s.Width = f.Float(1 + i); break;
-                    case 'h': s.Height = f.Float(1 + i); break;
-                    case 'd': s.Spacing = f.Float(1 + i); break;
-                    default: s.Color = f.Int(1 + i); break;
+                    case 'w':
+                        s.Width = f.Float(1 + i);
+                        break;
+                    case 'h':
+                        s.Height = f.Float(1 + i);
+                        break;
+                    case 'd':
+                        s.Spacing = f.Float(1 + i);
+                        break;
+                    default:
+                        s.Color = f.Int(1 + i);
+                        break;
                 }
             }
             return true;
@@ -293,7 +314,8 @@ bool KeywordLine(const Fields& f) {
         return true;
     }
     if (StartsWith(k, "lyn")) {
-        h.LayerNames[static_cast<size_t>(h.CurrentGroup * 16 + h.CurrentLayer)] = std::string(k.substr(3));
+        h.LayerNames[static_cast<size_t>(h.CurrentGroup * 16 + h.CurrentLayer)] =
+            std::string(k.substr(3));
         return true;
     }
     if (StartsWith(k, "lg")) {
@@ -436,8 +458,16 @@ bool KeywordLine(const Fields& f) {
 // lets plain coordinate lines skip the keyword tests.
 bool MayBeKeyword(char c) {
     switch (c) {
-        case 'h': case 'b': case 'l': case 'c': case 'z': case 'p':
-        case 'm': case '#': case 'B': case 's':
+        case 'h':
+        case 'b':
+        case 'l':
+        case 'c':
+        case 'z':
+        case 'p':
+        case 'm':
+        case '#':
+        case 'B':
+        case 's':
             return true;
         default:
             return false;
@@ -501,7 +531,8 @@ bool ReadExchangeFile(const std::string& path) {
         const char* p = chunk.data();
         const char* end = p + got;
         while (p < end) {
-            const char* lf = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+            const char* lf =
+                static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
             if (lf == nullptr) {
                 carry.append(p, end);
                 break;

@@ -12,6 +12,8 @@ void InitHostState() {
     HostState.CurrentFontName = kDefaultFontName;
 }
 
-void ReleaseHostState() { HostState = HostStateRecord{}; }
+void ReleaseHostState() {
+    HostState = HostStateRecord{};
+}
 
 }  // namespace JwwGaibu

@@ -111,8 +111,21 @@ using SgRecord = RingSolidRecord;
 
 // Entity types as numbered in EntityOrder.
 enum EntityType : int32_t {
-    kLine = 1, kCi, kCiArc, kText, kPt, kPtEx, kCompound, kBl,
-    kSl2, kSl3, kSl4, kSc, kSe, kSo, kSg,
+    kLine = 1,
+    kCi,
+    kCiArc,
+    kText,
+    kPt,
+    kPtEx,
+    kCompound,
+    kBl,
+    kSl2,
+    kSl3,
+    kSl4,
+    kSc,
+    kSe,
+    kSo,
+    kSg,
 };
 
 struct EntityRef {

@@ -37,8 +37,8 @@ bool WriteExchangeFile(const std::string& path) {
 
 void ResetOutputState() {
     HostStateRecord& h = HostState;
-    h.FreshGroup = h.FreshLayer = h.FreshColor = h.FreshLineType = h.FreshWidth =
-        h.FreshTextStyle = h.FreshRgb = true;
+    h.FreshGroup = h.FreshLayer = h.FreshColor = h.FreshLineType = h.FreshWidth = h.FreshTextStyle =
+        h.FreshRgb = true;
     h.CurrentGroup = 0;
     h.CurrentLayer = 0;
     h.CurrentColor = 1;

@@ -1,12 +1,12 @@
 #include "MyFunc/Files.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstdlib>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 
 namespace MyFunc {
 
@@ -16,7 +16,9 @@ int gFailStep = 0;
 int gStep = 0;
 
 // True when the injected failure hits this step.
-bool Injected() { return gFailStep > 0 && ++gStep == gFailStep; }
+bool Injected() {
+    return gFailStep > 0 && ++gStep == gFailStep;
+}
 
 }  // namespace
 
@@ -68,8 +70,10 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
         }
         const ssize_t n = ::write(fd, bytes.data() + done, want);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) ok = false;
-        else done += static_cast<size_t>(n);
+        if (n <= 0)
+            ok = false;
+        else
+            done += static_cast<size_t>(n);
     }
     if (ok) {
         // mkstemp creates the file private; give it the mode a plain create would.
@@ -83,6 +87,8 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
     return ok;
 }
 
-bool DeleteFile(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool DeleteFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0;
+}
 
 }  // namespace MyFunc

@@ -15,7 +15,8 @@ std::string CleanText(std::string_view text) {
         if (IsLeadByte(b)) {
             if (i + 1 >= text.size()) break;  // a lone lead byte at the end is dropped
             const auto t = static_cast<unsigned char>(text[i + 1]);
-            if (!(b == 0x81 && t == 0x40)) out.append(text.substr(i, 2));  // 0x8140: full-width blank
+            if (!(b == 0x81 && t == 0x40))
+                out.append(text.substr(i, 2));  // 0x8140: full-width blank
             i += 2;
             continue;
         }
@@ -36,7 +37,7 @@ bool TextToBool(std::string_view text) {
         }
     }
     static constexpr std::string_view kTrue[] = {
-        "T", "TR", "TRU", "TRUE", "1", "ON",
+        "T",        "TR", "TRU", "TRUE", "1", "ON",
         "\x82\x50",  // full-width one
         "\x81\x9b",  // white circle
         "\x90\x5e",  // "true" (kanji)
@@ -47,7 +48,9 @@ bool TextToBool(std::string_view text) {
     return false;
 }
 
-std::string BoolToText(bool value) { return value ? "1" : "0"; }
+std::string BoolToText(bool value) {
+    return value ? "1" : "0";
+}
 
 namespace {
 
@@ -141,7 +144,8 @@ void RoundDigits(double value, int significant, std::string& digits, int& expone
     char buf[64];
     auto r = std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific,
                            significant - 1);
-    const char* e = static_cast<const char*>(std::memchr(buf, 'e', static_cast<size_t>(r.ptr - buf)));
+    const char* e =
+        static_cast<const char*>(std::memchr(buf, 'e', static_cast<size_t>(r.ptr - buf)));
     digits.clear();
     for (const char* p = buf; p < e; ++p)
         if (*p != '.') digits.push_back(*p);
@@ -172,7 +176,8 @@ std::string FloatToTextTrimmed(int precision, int digits, bool keepZeros, double
         char buf[400];
         const int n = std::snprintf(buf, sizeof buf, "%.*f", digits, std::fabs(value));
         const std::string_view fixed(buf, static_cast<size_t>(n));
-        if (negative && fixed.find_first_not_of("0.") != std::string_view::npos) text.push_back('-');
+        if (negative && fixed.find_first_not_of("0.") != std::string_view::npos)
+            text.push_back('-');
         text.append(fixed);
     } else {
         // Rounded to `precision` significant digits; zeros fill the decimals beyond them.

@@ -10,7 +10,9 @@ namespace MyFunc {
 
 // True for a byte that starts a two-byte character in code page 932 as the host
 // writes it (0x80-0x9F, 0xE0-0xFD).
-constexpr bool IsLeadByte(unsigned char b) { return (b >= 0x80 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFD); }
+constexpr bool IsLeadByte(unsigned char b) {
+    return (b >= 0x80 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFD);
+}
 
 std::string CleanText(std::string_view text);
 bool TextToBool(std::string_view text);

@@ -44,7 +44,8 @@ std::string FolderOf(const std::string& path) {
 std::string SettingsPathOf(const std::string& exePath) {
     const size_t slash = exePath.find_last_of("/\\");
     const size_t dot = exePath.find_last_of('.');
-    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    const bool hasExtension =
+        dot != std::string::npos && (slash == std::string::npos || dot > slash);
     return (hasExtension ? exePath.substr(0, dot) : exePath) + ".dat";
 }
 
@@ -95,8 +96,10 @@ void TForm1::FormShow(const std::string& exePath, const std::vector<std::string>
 
 void TForm1::EmitColorAndWidth() {
     JwwGaibu::ResetOutputState();
-    if (UseRgbColor == 0) JwwGaibu::EmitLineColor(ColorIndex, 1);
-    else JwwGaibu::EmitRgbColor(RgbColor);
+    if (UseRgbColor == 0)
+        JwwGaibu::EmitLineColor(ColorIndex, 1);
+    else
+        JwwGaibu::EmitRgbColor(RgbColor);
     JwwGaibu::EmitLineWidth(LineWidth);
 }
 
@@ -113,12 +116,18 @@ void TForm1::RunConstruction(int step) {
     double numbers[4];
     for (size_t i = 0; i < 4; ++i) numbers[i] = TextToFloat(NumberTexts[i]);
     switch (step) {
-        case 1: return FigureByPoints(*spec);
-        case 2: return FigureSameAsLast(*spec);
-        case 3: return FigureByNumbers(*spec, numbers);
-        case 4: return FigureBy3Points(*spec);
-        case 5: return FigureInRectangle(*spec);
-        default: return;
+        case 1:
+            return FigureByPoints(*spec);
+        case 2:
+            return FigureSameAsLast(*spec);
+        case 3:
+            return FigureByNumbers(*spec, numbers);
+        case 4:
+            return FigureBy3Points(*spec);
+        case 5:
+            return FigureInRectangle(*spec);
+        default:
+            return;
     }
 }
 
@@ -182,7 +191,9 @@ void TForm1::Button2Click() {
     Close();
 }
 
-void TForm1::CloseBox() { Close(); }
+void TForm1::CloseBox() {
+    Close();
+}
 
 void TForm1::Close() {
     if (Closed) return;

@@ -30,12 +30,12 @@ struct RememberedFigureRecord {
 };
 
 class TForm1 {
-public:
+  public:
     TForm1();
 
     // --- Command line and files -------------------------------------------
-    std::string ExeFolder;      // with its trailing separator
-    std::string SettingsPath;   // the program's path with ".dat"
+    std::string ExeFolder;     // with its trailing separator
+    std::string SettingsPath;  // the program's path with ".dat"
     int ArgumentCount = 0;
     bool ShowDialog = true;
     int Mode = 0;
@@ -159,10 +159,10 @@ public:
     void FigureInRectangle(const figures::ModeSpec& spec);
     void FigureFromDialog(const figures::ModeSpec& spec);
 
-private:
+  private:
     void EmitColorAndWidth();
-    void Finish(const figures::ModeSpec& spec, bool drawn, const figures::Figure& fig,
-                bool closed, bool remember, int lastPoint);
+    void Finish(const figures::ModeSpec& spec, bool drawn, const figures::Figure& fig, bool closed,
+                bool remember, int lastPoint);
     // The spec of the running mode when it draws `shapeOf`'s shape, else `shapeOf`.
     const figures::ModeSpec& SpecFor(const figures::ModeSpec& shapeOf) const;
 };

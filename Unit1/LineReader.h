@@ -8,7 +8,7 @@
 namespace Unit1 {
 
 class LineReader {
-public:
+  public:
     explicit LineReader(std::string_view bytes) : rest_(bytes) {}
 
     std::string_view Next() {
@@ -28,7 +28,7 @@ public:
 
     bool AtEnd() const { return rest_.empty(); }
 
-private:
+  private:
     std::string_view rest_;
 };
 

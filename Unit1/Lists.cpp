@@ -111,8 +111,10 @@ bool ApplyPreset(const TListBox& list, const PresetPage& p, std::string& g, std:
     if (!CutEntry(list.Items[static_cast<size_t>(list.ItemIndex)],
                   {" A=", " B=", " C=", " D=", " E=", " J=", " F=", " G="}, v, rest))
         return false;
-    if (TextToInt(v[0]) != 0) CheckRadio(p.ByAxisRadii, p.ByFlatness);
-    else CheckRadio(p.ByFlatness, p.ByAxisRadii);
+    if (TextToInt(v[0]) != 0)
+        CheckRadio(p.ByAxisRadii, p.ByFlatness);
+    else
+        CheckRadio(p.ByFlatness, p.ByAxisRadii);
     for (int i = 0; i < 5; ++i) p.Edits[i]->Text = v[static_cast<size_t>(i) + 1];
     p.TiltFromAxis.Checked = TextToInt(v[6]) != 0;
     p.InnerRadius.Text = v[7];
@@ -124,10 +126,18 @@ bool ApplyPreset(const TListBox& list, const PresetPage& p, std::string& g, std:
 
 }  // namespace
 
-void TForm1::LoadColorWidthList() { LoadList(ExeFolder + kColorWidthListName, ListBox1); }
-void TForm1::SaveColorWidthList() { SaveList(ExeFolder + kColorWidthListName, ListBox1); }
-void TForm1::LoadPresetList() { LoadList(ExeFolder + kPresetListName, ListBox2); }
-void TForm1::SavePresetList() { SaveList(ExeFolder + kPresetListName, ListBox2); }
+void TForm1::LoadColorWidthList() {
+    LoadList(ExeFolder + kColorWidthListName, ListBox1);
+}
+void TForm1::SaveColorWidthList() {
+    SaveList(ExeFolder + kColorWidthListName, ListBox1);
+}
+void TForm1::LoadPresetList() {
+    LoadList(ExeFolder + kPresetListName, ListBox2);
+}
+void TForm1::SavePresetList() {
+    SaveList(ExeFolder + kPresetListName, ListBox2);
+}
 
 void TForm1::Button3Click() {
     std::string entry = "C=";
@@ -139,7 +149,9 @@ void TForm1::Button3Click() {
     ListBox1.Items.push_back(entry);
 }
 
-void TForm1::Button4Click() { DeleteSelected(ListBox1); }
+void TForm1::Button4Click() {
+    DeleteSelected(ListBox1);
+}
 
 void TForm1::ListBox1Click() {
     if (!HasSelection(ListBox1)) return;
@@ -181,6 +193,8 @@ void TForm1::Button8Click() {
     EditB8.Text = h;
 }
 
-void TForm1::Button9Click() { DeleteSelected(ListBox2); }
+void TForm1::Button9Click() {
+    DeleteSelected(ListBox2);
+}
 
 }  // namespace Unit1

@@ -12,7 +12,7 @@ struct ScreenPoint {
 };
 
 class FormPlatform {
-public:
+  public:
     virtual ~FormPlatform() = default;
     // False when no window can be shown (no display, no view library).
     virtual bool Available() = 0;

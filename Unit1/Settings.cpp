@@ -18,8 +18,10 @@ namespace {
 // A flag line: true checks the button (unchecking its partner), false only
 // unchecks it.
 void SetRadio(TRadioButton& button, TRadioButton& partner, std::string_view line) {
-    if (TextToBool(line)) CheckRadio(button, partner);
-    else button.Checked = false;
+    if (TextToBool(line))
+        CheckRadio(button, partner);
+    else
+        button.Checked = false;
 }
 
 }  // namespace

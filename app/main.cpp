@@ -1,11 +1,11 @@
 // Program entry: the host starts t742 with a mode and a step, waits, and reads
 // JWC_TEMP.TXT back. A silent run loads no toolkit and needs no display.
+#include <unistd.h>
+
 #include <climits>
 #include <cstdlib>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "MyFunc/Files.h"
 #include "MyFunc/TextConv.h"

@@ -6,12 +6,12 @@
 namespace figures {
 
 struct Figure {
-    double X = 0, Y = 0;   // centre
-    double Radius = 0;     // x radius (outer radius of a ring)
-    double Flatness = 1;   // y radius / x radius
-    double Tilt = 0;       // radians
-    double StartAngle = 0; // radians
-    double ArcAngle = 0;   // extent counter-clockwise from StartAngle, radians
+    double X = 0, Y = 0;    // centre
+    double Radius = 0;      // x radius (outer radius of a ring)
+    double Flatness = 1;    // y radius / x radius
+    double Tilt = 0;        // radians
+    double StartAngle = 0;  // radians
+    double ArcAngle = 0;    // extent counter-clockwise from StartAngle, radians
     double InnerRadius = 0;
 };
 

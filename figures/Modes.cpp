@@ -23,7 +23,9 @@ void OutputScKind5(const Figure& f, bool closed, int) {
                      f.ArcAngle);
 }
 
-void OutputQuarters(const Figure& f, bool, int) { EmitQuarterSplit(f); }
+void OutputQuarters(const Figure& f, bool, int) {
+    EmitQuarterSplit(f);
+}
 
 void OutputRing(const Figure& f, bool, int modeOption) {
     auto emit = modeOption == 1 ? JwwGaibu::EmitSg : JwwGaibu::EmitSo;
@@ -36,14 +38,9 @@ constexpr Shape kFullRing{false, true};
 constexpr Shape kArcRing{true, true};
 
 constexpr ModeSpec kModes[] = {
-    {1, kFull, OutputSe, 1},
-    {2, kArc, OutputSe, 2},
-    {3, kFull, OutputSc, 1},
-    {4, kArc, OutputSc, 2},
-    {5, kArc, OutputScKind5, 2},
-    {6, kArc, OutputQuarters, 6},
-    {7, kFullRing, OutputRing, 7},
-    {8, kArcRing, OutputRing, 8},
+    {1, kFull, OutputSe, 1},       {2, kArc, OutputSe, 2},       {3, kFull, OutputSc, 1},
+    {4, kArc, OutputSc, 2},        {5, kArc, OutputScKind5, 2},  {6, kArc, OutputQuarters, 6},
+    {7, kFullRing, OutputRing, 7}, {8, kArcRing, OutputRing, 8},
 };
 
 }  // namespace

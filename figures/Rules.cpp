@@ -33,7 +33,9 @@ bool ArcBetween(double start, double end, double& arcAngle) {
     return ApplyClosingRule(arcAngle);
 }
 
-bool PassesRingTest(double outer, double inner) { return outer > inner && inner > 1e-8; }
+bool PassesRingTest(double outer, double inner) {
+    return outer > inner && inner > 1e-8;
+}
 
 void EmitQuarterSplit(const Figure& f) {
     double a = f.ArcAngle;

@@ -28,7 +28,9 @@ Point Picked(int n) {
     return {p.X, p.Y};
 }
 
-bool AxisAnglePresent() { return std::fabs(HostState.AxisAngle) >= 1e-10; }
+bool AxisAnglePresent() {
+    return std::fabs(HostState.AxisAngle) >= 1e-10;
+}
 
 // Picked point n turned into the frame in which the axis runs along x.
 Point InAxisFrame(int n) {
@@ -100,8 +102,8 @@ using figures::ModeSpec;
 // Hands a figure that passed its test to the mode's output stage and keeps it
 // as the remembered figure; the last point is kept in every case. A figure with
 // a non-finite value is never drawn or remembered.
-void TForm1::Finish(const ModeSpec& spec, bool drawn, const Figure& f, bool closed,
-                    bool remember, int lastPoint) {
+void TForm1::Finish(const ModeSpec& spec, bool drawn, const Figure& f, bool closed, bool remember,
+                    int lastPoint) {
     if (drawn && figures::Finite(f)) {
         spec.Output(f, closed, ModeOption);
         if (remember) {
@@ -136,8 +138,8 @@ void TForm1::FigureByPoints(const ModeSpec& spec) {
         const auto from = figures::Picked(next++);
         const auto to = figures::Picked(next++);
         f.StartAngle = DirectionAngle(from.X - centre.X, from.Y - centre.Y);
-        closed = figures::ArcBetween(f.StartAngle,
-                                     DirectionAngle(to.X - centre.X, to.Y - centre.Y), f.ArcAngle);
+        closed = figures::ArcBetween(f.StartAngle, DirectionAngle(to.X - centre.X, to.Y - centre.Y),
+                                     f.ArcAngle);
     }
     Finish(spec, figures::Drawable(spec.shape, f), f, closed, true, next - 1);
 }

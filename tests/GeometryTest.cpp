@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "MyFunc/Geometry.h"
+
+using namespace MyFunc;
+
+TEST(DirectionAngle, ZeroVectorAndQuadrants) {
+    EXPECT_EQ(DirectionAngle(0, 0), 0.0);
+    EXPECT_EQ(DirectionAngle(1e-11, -1e-11), 0.0);
+    EXPECT_NEAR(DirectionAngle(1e-11, 1), kPi / 2, 1e-10);  // both components must be small
+    EXPECT_DOUBLE_EQ(DirectionAngle(0, -1), 3 * kPi / 2);
+    EXPECT_EQ(DirectionAngle(-1, 0), kPi);
+    EXPECT_EQ(DirectionAngle(1, 0), 0.0);
+    // A tiny negative arctangent plus 2*pi rounds to 2*pi: closed at both ends.
+    EXPECT_EQ(DirectionAngle(1, -1e-20), 6.283185307179586);
+}
+
+TEST(Rotation, DegreesAndRadians) {
+    double x = 0, y = 0;
+    RotatePointDeg(1, 0, 0, 0, 90, x, y);
+    EXPECT_NEAR(x, 0, 1e-15);
+    EXPECT_NEAR(y, 1, 1e-15);
+    RotatePointDeg(3, 4, 1, 1, 0, x, y);
+    EXPECT_EQ(x, 3);
+    EXPECT_EQ(y, 4);
+    RotatePoint(2, 1, 1, 1, kPi, x, y);
+    EXPECT_NEAR(x, 0, 1e-15);
+    EXPECT_NEAR(y, 1, 1e-15);
+    EXPECT_EQ(RotatedPointY(2, 1, 1, 1, kPi), y);
+}
+
+TEST(PointLineDistance, LineAndDegenerateLine) {
+    EXPECT_NEAR(PointLineDistance(0, 0, 10, 0, 5, -3), 3, 1e-15);
+    EXPECT_EQ(PointLineDistance(2, 2, 2, 2, 7, 5), 3);
+    EXPECT_NEAR(PointLineDistance(0, 0, 1, 1, 0, 2), std::sqrt(2.0), 1e-15);
+}
+
+TEST(CircleThrough3Points, StartDependsOnTurningSense) {
+    double cx, cy, r, s, e;
+    bool ccw;
+    ASSERT_TRUE(CircleThrough3Points(1, 0, 0, 1, -1, 0, cx, cy, r, s, e, ccw));
+    EXPECT_NEAR(cx, 0, 1e-15);
+    EXPECT_NEAR(cy, 0, 1e-15);
+    EXPECT_DOUBLE_EQ(r, 1);
+    EXPECT_EQ(s, 0);
+    EXPECT_DOUBLE_EQ(e, kPi);
+    EXPECT_TRUE(ccw);
+
+    ASSERT_TRUE(CircleThrough3Points(-1, 0, 0, 1, 1, 0, cx, cy, r, s, e, ccw));
+    EXPECT_EQ(s, 0);
+    EXPECT_DOUBLE_EQ(e, kPi);
+    EXPECT_FALSE(ccw);
+
+    // The middle point lies outside [0, pi]: the arc crosses the zero direction.
+    ASSERT_TRUE(CircleThrough3Points(1, 0, 0, -1, -1, 0, cx, cy, r, s, e, ccw));
+    EXPECT_DOUBLE_EQ(s, kPi);
+    EXPECT_EQ(e, 0);
+    EXPECT_FALSE(ccw);
+}
+
+TEST(CircleThrough3Points, DegenerateInputClearsOutputs) {
+    double cx = 9, cy = 9, r = 9, s = 9, e = 9;
+    bool ccw = true;
+    EXPECT_FALSE(CircleThrough3Points(0, 0, 1, 1, 2, 2, cx, cy, r, s, e, ccw));
+    EXPECT_EQ(cx + cy + r + s + e, 0);
+    EXPECT_FALSE(ccw);
+    EXPECT_FALSE(CircleThrough3Points(1, 1, 1, 1, 5, 0, cx, cy, r, s, e, ccw));
+}
