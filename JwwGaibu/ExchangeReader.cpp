@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -37,9 +38,38 @@ struct Fields {
 
 Fields gFields;
 
+// What the tokenizer does with each byte.
+enum ByteClass : unsigned char { kKeep, kLead, kQuote, kEquals, kBlank, kTab, kDrop };
+
+constexpr std::array<ByteClass, 256> MakeByteClasses() {
+    std::array<ByteClass, 256> c{};
+    for (int b = 0; b < 256; ++b) {
+        const auto u = static_cast<unsigned char>(b);
+        if (MyFunc::IsLeadByte(u))
+            c[u] = kLead;
+        else if (b == '"')
+            c[u] = kQuote;
+        else if (b == '=')
+            c[u] = kEquals;
+        else if (b == ' ')
+            c[u] = kBlank;
+        else if (b == '\t')
+            c[u] = kTab;
+        else if (b >= 0x20 && b <= 0xFD)
+            c[u] = kKeep;
+        else
+            c[u] = kDrop;
+    }
+    return c;
+}
+
+constexpr std::array<ByteClass, 256> kByteClass = MakeByteClasses();
+
 void Tokenize(std::string_view line, Fields& f) {
-    f.bytes.clear();
-    if (f.bytes.capacity() < line.size()) f.bytes.reserve(line.size());
+    // The fields never hold more bytes than the line, so the buffer is sized once.
+    if (f.bytes.size() < line.size()) f.bytes.resize(line.size());
+    char* out = f.bytes.data();
+    uint32_t used = 0;
     int current = 1;
     f.start[1] = 0;
     bool splitting = true;
@@ -47,26 +77,41 @@ void Tokenize(std::string_view line, Fields& f) {
     const size_t n = line.size();
     for (size_t i = 0; i < n; ++i) {
         const unsigned char b = p[i];
-        if (MyFunc::IsLeadByte(b)) {
-            if (i + 1 >= n) break;  // a lead byte without its trail byte is dropped
-            f.bytes.push_back(static_cast<char>(b));
-            f.bytes.push_back(static_cast<char>(p[++i]));
-        } else if (b == '"' && splitting) {
-            splitting = false;
-        } else if (b == '=' && splitting) {
-            f.bytes.push_back('=');
-            splitting = false;
-        } else if ((b == ' ' || b == '\t') && splitting) {
-            if (f.bytes.size() > f.start[current]) {
-                if (current == kMaxFields) break;  // surplus fields are ignored
-                f.length[current] = static_cast<uint32_t>(f.bytes.size()) - f.start[current];
-                f.start[++current] = static_cast<uint32_t>(f.bytes.size());
-            }
-        } else if (b >= 0x20 && b <= 0xFD) {
-            f.bytes.push_back(static_cast<char>(b));
+        switch (kByteClass[b]) {
+            case kKeep:
+                out[used++] = static_cast<char>(b);
+                break;
+            case kLead:
+                if (i + 1 >= n) goto done;  // a lead byte without its trail byte is dropped
+                out[used++] = static_cast<char>(b);
+                out[used++] = static_cast<char>(p[++i]);
+                break;
+            case kQuote:
+                if (splitting)
+                    splitting = false;
+                else
+                    out[used++] = '"';
+                break;
+            case kEquals:
+                out[used++] = '=';
+                splitting = false;
+                break;
+            case kBlank:
+            case kTab:
+                if (!splitting) {
+                    if (b == ' ') out[used++] = ' ';  // tabs are dropped once splitting is off
+                } else if (used > f.start[current]) {
+                    if (current == kMaxFields) goto done;  // surplus fields are ignored
+                    f.length[current] = used - f.start[current];
+                    f.start[++current] = used;
+                }
+                break;
+            case kDrop:
+                break;
         }
     }
-    f.length[current] = static_cast<uint32_t>(f.bytes.size()) - f.start[current];
+done:
+    f.length[current] = used - f.start[current];
     f.count = current;
 }
 
@@ -99,7 +144,7 @@ EntityHeader CurrentHeader() {
 // Appends a record, headed by the current attributes, to its list and its place
 // to EntityOrder.
 template <typename Record>
-Record& Store(std::vector<Record>& list, EntityType type) {
+Record& Store(EntityList<Record>& list, EntityType type) {
     HostStateRecord& h = HostState;
     h.EntityOrder.push_back(EntityRef{type, static_cast<int32_t>(list.size())});
     Record& r = list.emplace_back();
@@ -195,7 +240,7 @@ void StoreSolidLine(const Fields& f) {
     }
 }
 
-void StoreArcSolid(std::vector<ArcSolidRecord>& list, EntityType type, const Fields& f) {
+void StoreArcSolid(EntityList<ArcSolidRecord>& list, EntityType type, const Fields& f) {
     ArcSolidRecord& r = Store(list, type);
     r.Rgb = HostState.CurrentRgb;
     r.X = f.Float(2), r.Y = f.Float(3), r.Radius = f.Float(4), r.Flatness = f.Float(5);
@@ -203,7 +248,7 @@ void StoreArcSolid(std::vector<ArcSolidRecord>& list, EntityType type, const Fie
     r.Kind = f.Int(9);
 }
 
-void StoreRingSolid(std::vector<RingSolidRecord>& list, EntityType type, const Fields& f) {
+void StoreRingSolid(EntityList<RingSolidRecord>& list, EntityType type, const Fields& f) {
     RingSolidRecord& r = Store(list, type);
     r.Rgb = HostState.CurrentRgb;
     r.X = f.Float(2), r.Y = f.Float(3), r.Radius = f.Float(4), r.Flatness = f.Float(5);
@@ -497,6 +542,7 @@ namespace {
 // Ctrl-Z at its start ends the file. Returns false at such a Ctrl-Z.
 bool HandleRawLine(std::string_view raw, std::string& scratch) {
     if (!raw.empty() && raw[0] == '\x1a') return false;
+    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);  // the usual CR LF
     if (std::memchr(raw.data(), '\r', raw.size()) == nullptr) {
         ParseExchangeLines(raw);
         return true;

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -133,6 +134,11 @@ struct EntityRef {
     int32_t Index = 0;
 };
 
+// Entity lists only ever grow by appending; a deque never moves what it holds,
+// so a large host file is read without copying records or doubling memory.
+template <typename T>
+using EntityList = std::deque<T>;
+
 struct HostStateRecord {
     // Settings from single lines.
     double AxisAngle = 0.0;
@@ -185,22 +191,22 @@ struct HostStateRecord {
     LineRecord PendingLine;
 
     // Entities, each type in its own list, and their common file order.
-    std::vector<LineRecord> Lines;
-    std::vector<CiRecord> Circles;
-    std::vector<CiArcRecord> CircleArcs;
-    std::vector<TextRecord> Texts;
-    std::vector<PtRecord> Points;
-    std::vector<PtExRecord> PointsEx;
-    std::vector<CompoundRecord> Compounds;
-    std::vector<BlRecord> Blocks;
-    std::vector<Sl2Record> Solids2;
-    std::vector<Sl3Record> Solids3;
-    std::vector<Sl4Record> Solids4;
-    std::vector<ScRecord> ScSolids;
-    std::vector<SeRecord> SeSolids;
-    std::vector<SoRecord> SoSolids;
-    std::vector<SgRecord> SgSolids;
-    std::vector<EntityRef> EntityOrder;
+    EntityList<LineRecord> Lines;
+    EntityList<CiRecord> Circles;
+    EntityList<CiArcRecord> CircleArcs;
+    EntityList<TextRecord> Texts;
+    EntityList<PtRecord> Points;
+    EntityList<PtExRecord> PointsEx;
+    EntityList<CompoundRecord> Compounds;
+    EntityList<BlRecord> Blocks;
+    EntityList<Sl2Record> Solids2;
+    EntityList<Sl3Record> Solids3;
+    EntityList<Sl4Record> Solids4;
+    EntityList<ScRecord> ScSolids;
+    EntityList<SeRecord> SeSolids;
+    EntityList<SoRecord> SoSolids;
+    EntityList<SgRecord> SgSolids;
+    EntityList<EntityRef> EntityOrder;
 
     std::vector<std::string> OutputLines;
 };

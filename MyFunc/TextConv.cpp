@@ -108,15 +108,24 @@ double TextToFloat(std::string_view text) {
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     const size_t numberStart = i;
-    size_t digits = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+    // The digits are gathered on the way for the common short decimal.
+    uint64_t mantissa = 0;
+    size_t digits = 0, fractionDigits = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+        mantissa = mantissa * 10 + static_cast<uint64_t>(text[i++] - '0');
+        ++digits;
+    }
     if (i < text.size() && text[i] == '.') {
         ++i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+            mantissa = mantissa * 10 + static_cast<uint64_t>(text[i++] - '0');
+            ++digits, ++fractionDigits;
+        }
     }
-    const size_t mantissaEnd = i;
-    if (mantissaEnd == numberStart) return 0.0;  // nothing but a sign, or no number at all
+    if (digits == 0) return 0.0;  // nothing but a sign or a point, or no number at all
+    bool exponent = false;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        exponent = true;
         ++i;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
         size_t expDigits = 0;
@@ -124,10 +133,18 @@ double TextToFloat(std::string_view text) {
         if (expDigits == 0) return 0.0;
     }
     if (i != text.size()) return 0.0;
-    if (digits == 0) return 0.0;  // the point alone
 
-    // The grammar is checked above; from_chars rounds correctly to the nearest
-    // double and keeps subnormal values.
+    // Both the mantissa and the power of ten are exact doubles here, so one
+    // division rounds correctly.
+    static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (!exponent && digits <= 19 && fractionDigits <= 22 && mantissa <= (uint64_t{1} << 53)) {
+        const double value = static_cast<double>(mantissa) / kPow10[fractionDigits];
+        return negative ? -value : value;
+    }
+    // Otherwise from_chars rounds correctly to the nearest double and keeps
+    // subnormal values.
     const char* first = text.data() + numberStart;
     const char* last = text.data() + text.size();
     double value = 0.0;

@@ -9,8 +9,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> args(1);
     for (size_t i = 0; i < size && args.size() <= 10; ++i) {
-        if (data[i] == 0) args.emplace_back();
-        else args.back().push_back(static_cast<char>(data[i]));
+        if (data[i] == 0)
+            args.emplace_back();
+        else
+            args.back().push_back(static_cast<char>(data[i]));
     }
     if (size == 0) args.clear();
     Unit1::TForm1 form;

@@ -15,10 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (MyFunc::CleanText(text).size() > size) std::abort();
 
     for (double v : {parsed, [&] {
-             double d = 0;
-             if (size >= 8) std::memcpy(&d, data, 8);
-             return d;
-         }()}) {
+                         double d = 0;
+                         if (size >= 8) std::memcpy(&d, data, 8);
+                         return d;
+                     }()}) {
         if (!std::isfinite(v)) continue;
         const std::string formatted = MyFunc::FloatToText(v);
         const double back = MyFunc::TextToFloat(formatted);

@@ -2,12 +2,12 @@
 // must keep.
 #pragma once
 
+#include <unistd.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
-
-#include <unistd.h>
 
 namespace t742fuzz {
 

@@ -1,0 +1,178 @@
+#include "hoststandin/Session.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <string_view>
+
+#include "JwwGaibu/ExchangeReader.h"
+#include "JwwGaibu/HostState.h"
+#include "MyFunc/Files.h"
+#include "MyFunc/TextConv.h"
+
+namespace hoststandin {
+
+using JwwGaibu::HostState;
+
+std::string HostFileText(const Request& r) {
+    std::string out = "hk ";
+    MyFunc::AppendFloatText(out, r.AxisAngle);
+    out += "\r\n";
+    out += r.Drawing;
+    if (!r.Drawing.empty() && r.Drawing.back() != '\n') out += "\r\n";
+    for (const Pick& p : r.Picks) {
+        out += "hp";
+        MyFunc::AppendIntText(out, p.N);
+        out += ' ';
+        MyFunc::AppendFloatText(out, p.X);
+        out += ' ';
+        MyFunc::AppendFloatText(out, p.Y);
+        out += "\r\n";
+    }
+    return out;
+}
+
+int RunProgram(const std::string& exe, const std::vector<std::string>& args) {
+    const pid_t pid = ::fork();
+    if (pid < 0) return -1;
+    if (pid == 0) {
+        std::vector<char*> argv{const_cast<char*>(exe.c_str())};
+        for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+        argv.push_back(nullptr);
+        ::execv(exe.c_str(), argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    if (::waitpid(pid, &status, 0) < 0) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+namespace {
+
+bool IsInteger(std::string_view s) {
+    return !s.empty() && (MyFunc::TextToInt(s) != 0 || s == "0");
+}
+
+Solid FromRecord(const JwwGaibu::ArcSolidRecord& r, const char* keyword) {
+    Solid s;
+    s.Keyword = keyword;
+    s.X = r.X, s.Y = r.Y, s.Radius = r.Radius, s.Flatness = r.Flatness, s.Tilt = r.Tilt;
+    s.StartAngle = r.StartAngle, s.ArcAngle = r.ArcAngle, s.Kind = r.Kind;
+    return s;
+}
+
+Solid FromRecord(const JwwGaibu::RingSolidRecord& r, const char* keyword) {
+    Solid s;
+    s.Keyword = keyword;
+    s.X = r.X, s.Y = r.Y, s.Radius = r.Radius, s.Flatness = r.Flatness, s.Tilt = r.Tilt;
+    s.StartAngle = r.StartAngle, s.ArcAngle = r.ArcAngle, s.InnerRadius = r.InnerRadius;
+    return s;
+}
+
+// The solid the reader stored last, if the last entity is one.
+bool LastSolid(DrawnSolid& out) {
+    const auto& h = HostState;
+    if (h.EntityOrder.empty()) return false;
+    const auto ref = h.EntityOrder.back();
+    const auto i = static_cast<size_t>(ref.Index);
+    const JwwGaibu::EntityHeader* header = nullptr;
+    switch (ref.Type) {
+        case JwwGaibu::kSc:
+            out.Figure = FromRecord(h.ScSolids[i], "sc"), out.Rgb = h.ScSolids[i].Rgb,
+            header = &h.ScSolids[i].Header;
+            break;
+        case JwwGaibu::kSe:
+            out.Figure = FromRecord(h.SeSolids[i], "se"), out.Rgb = h.SeSolids[i].Rgb,
+            header = &h.SeSolids[i].Header;
+            break;
+        case JwwGaibu::kSo:
+            out.Figure = FromRecord(h.SoSolids[i], "so"), out.Rgb = h.SoSolids[i].Rgb,
+            header = &h.SoSolids[i].Header;
+            break;
+        case JwwGaibu::kSg:
+            out.Figure = FromRecord(h.SgSolids[i], "sg"), out.Rgb = h.SgSolids[i].Rgb,
+            header = &h.SgSolids[i].Header;
+            break;
+        default:
+            return false;
+    }
+    out.Color = header->Color;
+    out.Width = header->Width;
+    return true;
+}
+
+}  // namespace
+
+Answer ReadAnswer(const std::string& bytes) {
+    Answer answer;
+    JwwGaibu::InitHostState();
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) end = bytes.size();
+        std::string line = bytes.substr(start, end - start);
+        start = end + 1;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        Command c{line, "", true};
+        const size_t entities = HostState.EntityOrder.size();
+        JwwGaibu::ParseExchangeLines(line);
+        DrawnSolid solid;
+        if (line == "hq") {
+            c.Report = "nothing to draw";
+        } else if (line.rfind("lc10 ", 0) == 0 && IsInteger(line.substr(5))) {
+            char buf[64];
+            std::snprintf(buf, sizeof buf, "arbitrary colour #%06X (BBGGRR)",
+                          MyFunc::TextToInt(line.substr(5)));
+            c.Report = buf;
+        } else if (line.rfind("lc", 0) == 0 && IsInteger(line.substr(2))) {
+            c.Report = "line colour " + line.substr(2);
+        } else if (line.rfind("lw", 0) == 0 && IsInteger(line.substr(2))) {
+            c.Report = "line width " + line.substr(2);
+        } else if (HostState.EntityOrder.size() > entities && LastSolid(solid)) {
+            c.Report = Describe(solid.Figure);
+            answer.Solids.push_back(solid);
+        } else {
+            c.Report = "could not understand this line";
+            c.Understood = false;
+        }
+        answer.Commands.push_back(c);
+    }
+    JwwGaibu::ReleaseHostState();
+    return answer;
+}
+
+JwwGaibu::HostStateRecord ReadDrawing(const std::string& bytes) {
+    JwwGaibu::InitHostState();
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos) end = bytes.size();
+        std::string_view line(bytes.data() + start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        JwwGaibu::ParseExchangeLines(line);
+        start = end + 1;
+    }
+    JwwGaibu::HostStateRecord drawing = std::move(HostState);
+    JwwGaibu::ReleaseHostState();
+    return drawing;
+}
+
+Answer RoundTrip(const std::string& exe, const Request& request) {
+    const size_t slash = exe.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "./" : exe.substr(0, slash + 1);
+    const std::string exchange = folder + "JWC_TEMP.TXT";
+    Answer answer;
+    if (!MyFunc::WriteFileAtomic(exchange, HostFileText(request))) {
+        answer.ExitStatus = -1;
+        return answer;
+    }
+    const int status = RunProgram(exe, request.Args);
+    std::string bytes;
+    MyFunc::ReadFileBytes(exchange, bytes);
+    answer = ReadAnswer(bytes);
+    answer.ExitStatus = status;
+    return answer;
+}
+
+}  // namespace hoststandin

@@ -1,0 +1,186 @@
+#include "hoststandin/Svg.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+#include "MyFunc/Geometry.h"
+
+namespace hoststandin {
+
+std::string ColorOf(int c, int rgb) {
+    static const char* const kLine[] = {"#000000", "#00a0a0", "#202020", "#00a000", "#c09000",
+                                        "#c000c0", "#0000ff", "#008080", "#ff0000", "#808080"};
+    static const char* const kSxf[] = {
+        "#000000", "#ff0000", "#00ff00", "#0000ff", "#ffff00", "#ff00ff", "#00ffff", "#ffffff",
+        "#ff1493", "#a52a2a", "#ffa500", "#90ee90", "#add8e6", "#e6e6fa", "#d3d3d3", "#a9a9a9"};
+    char buf[16];
+    if (c == 10) {
+        std::snprintf(buf, sizeof buf, "#%02x%02x%02x", rgb & 0xFF, (rgb >> 8) & 0xFF,
+                      (rgb >> 16) & 0xFF);
+        return buf;
+    }
+    if (c >= 1 && c <= 9) return kLine[c];
+    if (c >= 101 && c <= 116) return kSxf[c - 101];
+    if (c > 116 && c <= 356) {  // user-defined SXF colours: a hue wheel
+        const double hue = (c - 117) * 137.5;
+        std::snprintf(buf, sizeof buf, "hsl(%d,70%%,45%%)",
+                      static_cast<int>(std::fmod(hue, 360.0)));
+        return buf;
+    }
+    return kLine[1];
+}
+
+namespace {
+
+struct Box {
+    double MinX = std::numeric_limits<double>::infinity(), MinY = MinX;
+    double MaxX = -MinX, MaxY = -MinX;
+    void Add(Pt p) {
+        if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return;
+        MinX = std::min(MinX, p.X), MaxX = std::max(MaxX, p.X);
+        MinY = std::min(MinY, p.Y), MaxY = std::max(MaxY, p.Y);
+    }
+};
+
+// Draws into one panel: world coordinates (y up) to the panel's pixels.
+class Canvas {
+  public:
+    Canvas(const Box& box, double x0, double y0, double w, double h) : x0_(x0), y0_(y0) {
+        const double bw = std::max(box.MaxX - box.MinX, 1e-9),
+                     bh = std::max(box.MaxY - box.MinY, 1e-9);
+        scale_ = std::min((w - 2 * kPad) / bw, (h - 2 * kPad - 16) / bh);
+        minX_ = box.MinX - ((w - 2 * kPad) / scale_ - bw) / 2;
+        maxY_ = box.MaxY + ((h - 2 * kPad - 16) / scale_ - bh) / 2;
+    }
+    std::string X(double x) const { return Num((x - minX_) * scale_ + x0_ + kPad); }
+    std::string Y(double y) const { return Num((maxY_ - y) * scale_ + y0_ + kPad + 16); }
+    std::string Path(const std::vector<std::vector<Pt>>& rings, bool close) const {
+        std::string d;
+        for (const auto& ring : rings) {
+            for (size_t i = 0; i < ring.size(); ++i)
+                d += (i == 0 ? "M" : "L") + X(ring[i].X) + " " + Y(ring[i].Y) + " ";
+            if (close) d += "Z ";
+        }
+        return d;
+    }
+    double Scale() const { return scale_; }
+    static std::string Num(double v) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%.2f", v);
+        return buf;
+    }
+
+  private:
+    static constexpr double kPad = 12;
+    double x0_, y0_, scale_ = 1, minX_ = 0, maxY_ = 0;
+};
+
+std::vector<Pt> CirclePoints(double x, double y, double r, double from, double sweep) {
+    std::vector<Pt> pts;
+    const int n = std::max(8, static_cast<int>(std::fabs(sweep) / MyFunc::kTwoPi * 96));
+    for (int i = 0; i <= n; ++i) {
+        const double t = from + sweep * i / n;
+        pts.push_back({x + r * std::cos(t), y + r * std::sin(t)});
+    }
+    return pts;
+}
+
+void AddDrawing(const JwwGaibu::HostStateRecord& d, std::vector<std::vector<Pt>>& lines,
+                std::vector<std::vector<Pt>>& fills) {
+    for (const auto& l : d.Lines) lines.push_back({{l.X1, l.Y1}, {l.X2, l.Y2}});
+    for (const auto& c : d.Compounds)
+        lines.push_back({{c.Line.X1, c.Line.Y1}, {c.Line.X2, c.Line.Y2}});
+    for (const auto& c : d.Circles) lines.push_back(CirclePoints(c.X, c.Y, c.R, 0, MyFunc::kTwoPi));
+    // "ci" with seven numbers: x, y, radius, start and end in degrees (flatness and tilt ignored).
+    for (const auto& a : d.CircleArcs) {
+        const auto& v = a.Values;
+        double sweep = (v[4] - v[3]) / 180 * MyFunc::kPi;
+        if (sweep <= 0) sweep += MyFunc::kTwoPi;
+        lines.push_back(CirclePoints(v[0], v[1], v[2], v[3] / 180 * MyFunc::kPi, sweep));
+    }
+    for (const auto& s : d.Solids2) lines.push_back({{s.X1, s.Y1}, {s.X2, s.Y2}});
+    for (const auto& s : d.Solids3) fills.push_back({{s.X1, s.Y1}, {s.X2, s.Y2}, {s.X3, s.Y3}});
+    for (const auto& s : d.Solids4)
+        fills.push_back({{s.X1, s.Y1}, {s.X2, s.Y2}, {s.X3, s.Y3}, {s.X4, s.Y4}});
+}
+
+std::string Escape(const std::string& s) {
+    std::string out;
+    for (char c : s) {
+        if (c == '<')
+            out += "&lt;";
+        else if (c == '>')
+            out += "&gt;";
+        else if (c == '&')
+            out += "&amp;";
+        else if (static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x7F)
+            out += c;
+    }
+    return out;
+}
+
+std::string RenderPanel(const Panel& p, double x0, double y0, double w, double h) {
+    std::vector<std::vector<Pt>> lines, fills;
+    if (p.Drawing != nullptr) AddDrawing(*p.Drawing, lines, fills);
+    std::vector<std::vector<std::vector<Pt>>> solids;
+    Box box;
+    for (const auto& s : p.Solids) {
+        solids.push_back(Outlines(s.Figure));
+        for (const auto& ring : solids.back())
+            for (Pt q : ring) box.Add(q);
+    }
+    for (const auto& l : lines)
+        for (Pt q : l) box.Add(q);
+    for (const auto& f : fills)
+        for (Pt q : f) box.Add(q);
+    for (const auto& pick : p.Picks) box.Add({pick.X, pick.Y});
+    if (!std::isfinite(box.MinX)) box.Add({0, 0}), box.Add({1, 1});
+
+    const Canvas cv(box, x0, y0, w, h);
+    std::string out = "<g>\n<rect x=\"" + Canvas::Num(x0 + 2) + "\" y=\"" + Canvas::Num(y0 + 2) +
+                      "\" width=\"" + Canvas::Num(w - 4) + "\" height=\"" + Canvas::Num(h - 4) +
+                      "\" fill=\"#ffffff\" stroke=\"#c8c8c8\"/>\n";
+    out += "<text x=\"" + Canvas::Num(x0 + 8) + "\" y=\"" + Canvas::Num(y0 + 16) +
+           "\" font-family=\"monospace\" font-size=\"12\">" + Escape(p.Title) + "</text>\n";
+    for (const auto& f : fills)
+        out += "<path d=\"" + cv.Path({f}, true) + "\" fill=\"#e0e0e0\" stroke=\"#b0b0b0\"/>\n";
+    for (const auto& l : lines)
+        out += "<path d=\"" + cv.Path({l}, false) + "\" fill=\"none\" stroke=\"#909090\"/>\n";
+    for (size_t i = 0; i < p.Solids.size(); ++i) {
+        const DrawnSolid& s = p.Solids[i];
+        const std::string color = ColorOf(s.Color, s.Rgb);
+        out += "<path d=\"" + cv.Path(solids[i], true) + "\" fill=\"" + color +
+               "\" fill-opacity=\"0.55\" fill-rule=\"evenodd\" stroke=\"" + color +
+               "\" stroke-width=\"" + Canvas::Num(std::max(0.6, s.Width / 20.0)) + "\"" +
+               (s.Figure.Keyword == "sg" ? " stroke-dasharray=\"4 2\"" : "") + "/>\n";
+    }
+    for (const auto& pick : p.Picks) {
+        const std::string x = cv.X(pick.X), y = cv.Y(pick.Y);
+        out += "<circle cx=\"" + x + "\" cy=\"" + y +
+               "\" r=\"3\" fill=\"none\" stroke=\"#d00000\"/>\n";
+        out += "<text x=\"" + x + "\" y=\"" + y +
+               "\" dx=\"4\" dy=\"-4\" font-family=\"sans-serif\" " +
+               "font-size=\"10\" fill=\"#d00000\">" + std::to_string(pick.N) + "</text>\n";
+    }
+    return out + "</g>\n";
+}
+
+}  // namespace
+
+std::string RenderSvg(const std::vector<Panel>& panels, int columns, int w, int h) {
+    columns = std::max(1, columns);
+    const int rows = static_cast<int>((panels.size() + static_cast<size_t>(columns) - 1) /
+                                      static_cast<size_t>(columns));
+    std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
+                      std::to_string(columns * w) + "\" height=\"" +
+                      std::to_string(std::max(1, rows) * h) + "\">\n" +
+                      "<rect width=\"100%\" height=\"100%\" fill=\"#f4f4f4\"/>\n";
+    for (size_t i = 0; i < panels.size(); ++i)
+        out += RenderPanel(panels[i], static_cast<double>(static_cast<int>(i) % columns * w),
+                           static_cast<double>(static_cast<int>(i) / columns * h), w, h);
+    return out + "</svg>\n";
+}
+
+}  // namespace hoststandin

@@ -1,0 +1,113 @@
+// t742host: stands in for the CAD host. It writes JWC_TEMP.TXT beside t742,
+// runs it, waits, reads the commands back and draws them as SVG.
+//
+//   t742host --t742 PATH [--drawing FILE] [--axis DEG] [--pick N,X,Y]...
+//            [--svg OUT.svg] -- T742-ARGUMENTS...
+//   t742host --t742 PATH --gallery OUT.svg [--drawing FILE]
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "MyFunc/Files.h"
+#include "MyFunc/TextConv.h"
+#include "hoststandin/Gallery.h"
+#include "hoststandin/Session.h"
+#include "hoststandin/Svg.h"
+
+using namespace hoststandin;
+
+namespace {
+
+// A small drawing of the host's own: axis lines, a circle and a text.
+const char* const kSampleDrawing =
+    "lc6\r\n-50 0 50 0\r\n0 -50 0 50\r\nlc2\r\nci 0 0 50\r\n"
+    "sl -60 -60 -50 -60 -50 -50 -60 -50\r\n";
+
+int Usage() {
+    std::fputs(
+        "usage: t742host --t742 PATH [--drawing FILE] [--axis DEG] [--pick N,X,Y]... "
+        "[--svg OUT] -- ARGS...\n"
+        "       t742host --t742 PATH --gallery OUT.svg [--drawing FILE]\n",
+        stderr);
+    return 2;
+}
+
+void PrintCommands(const Answer& a) {
+    for (const Command& c : a.Commands)
+        std::printf("  %-48s %s%s\n", c.Line.c_str(), c.Understood ? "" : "?? ", c.Report.c_str());
+}
+
+bool WriteSvg(const std::string& path, const std::string& svg) {
+    if (MyFunc::WriteFileAtomic(path, svg)) return true;
+    std::fprintf(stderr, "t742host: cannot write %s\n", path.c_str());
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string exe, drawingPath, svgPath, galleryPath;
+    Request request;
+    int i = 1;
+    for (; i < argc; ++i) {
+        const std::string a = argv[i];
+        auto value = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
+        if (a == "--") {
+            ++i;
+            break;
+        }
+        if (a == "--t742")
+            exe = value();
+        else if (a == "--drawing")
+            drawingPath = value();
+        else if (a == "--svg")
+            svgPath = value();
+        else if (a == "--gallery")
+            galleryPath = value();
+        else if (a == "--axis")
+            request.AxisAngle = MyFunc::TextToFloat(value());
+        else if (a == "--pick") {
+            Pick p;
+            if (std::sscanf(value().c_str(), "%d,%lf,%lf", &p.N, &p.X, &p.Y) != 3) return Usage();
+            request.Picks.push_back(p);
+        } else
+            return Usage();
+    }
+    for (; i < argc; ++i) request.Args.push_back(argv[i]);
+    if (exe.empty()) return Usage();
+
+    std::string drawing = kSampleDrawing;
+    if (!drawingPath.empty() && !MyFunc::ReadFileBytes(drawingPath, drawing)) {
+        std::fprintf(stderr, "t742host: cannot read %s\n", drawingPath.c_str());
+        return 1;
+    }
+    const JwwGaibu::HostStateRecord drawn = ReadDrawing(drawing);
+    request.Drawing = drawing;
+
+    if (!galleryPath.empty()) {
+        std::vector<Panel> panels;
+        int failures = 0;
+        for (const GalleryRun& run : RunGallery(exe, drawing)) {
+            std::printf("%s\n", run.Title.c_str());
+            PrintCommands(run.Ans);
+            failures += run.Ans.ExitStatus != 0;
+            panels.push_back({run.Title, &drawn, run.Ans.Solids, run.Req.Picks});
+        }
+        if (!WriteSvg(galleryPath, RenderSvg(panels, 5, 260, 220))) return 1;
+        return failures == 0 ? 0 : 1;
+    }
+
+    const Answer answer = RoundTrip(exe, request);
+    std::printf("t742 exited with %d; %zu command line(s):\n", answer.ExitStatus,
+                answer.Commands.size());
+    PrintCommands(answer);
+    if (!svgPath.empty()) {
+        std::string title = "t742";
+        for (const auto& a : request.Args) title += " " + a;
+        if (!WriteSvg(svgPath,
+                      RenderSvg({{title, &drawn, answer.Solids, request.Picks}}, 1, 640, 480)))
+            return 1;
+    }
+    return answer.ExitStatus == 0 ? 0 : 1;
+}
