@@ -86,10 +86,14 @@ void TForm1::FormShow(const std::string& exePath, const std::vector<std::string>
     if (!ShowDialog) return RunSilent();
     if (Platform == nullptr || !Platform->Available()) return CloseBox();
     PrepareDialog();
+    // Centred on the cursor, then kept wholly on that screen so that OK can
+    // always be reached.
     const ScreenPoint cursor = Platform->CursorPos();
     const ScreenPoint size = Platform->WindowSize();
-    Left = cursor.X - size.X / 2;
-    Top = cursor.Y - size.Y / 2;
+    const ScreenPoint at = KeepOnScreen({cursor.X - size.X / 2, cursor.Y - size.Y / 2}, size,
+                                        Platform->ScreenAt(cursor));
+    Left = at.X;
+    Top = at.Y;
     Platform->ShowAt(*this, Left, Top);
     if (!Closed) CloseBox();  // the window went away without a close event
 }

@@ -13,6 +13,7 @@ class HeadlessPlatform : public FormPlatform {
     bool Available() override { return true; }
     ScreenPoint CursorPos() override { return Cursor; }
     ScreenPoint WindowSize() override { return Size; }
+    ScreenRect ScreenAt(ScreenPoint) override { return Screen; }
     void ShowAt(TForm1& form, int left, int top) override {
         ShownAt = {left, top};
         ++ShowCount;
@@ -28,6 +29,7 @@ class HeadlessPlatform : public FormPlatform {
 
     ScreenPoint Cursor{400, 300};
     ScreenPoint Size{420, 260};
+    ScreenRect Screen{0, 0, 1920, 1080};
     // What the user does while the window is shown.
     std::function<void(TForm1&)> UserActions;
     bool ChooserConfirms = true;

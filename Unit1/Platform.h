@@ -11,6 +11,10 @@ struct ScreenPoint {
     int Y = 0;
 };
 
+struct ScreenRect {
+    int Left = 0, Top = 0, Width = 0, Height = 0;
+};
+
 class FormPlatform {
   public:
     virtual ~FormPlatform() = default;
@@ -19,12 +23,44 @@ class FormPlatform {
     virtual ScreenPoint CursorPos() = 0;
     // The window's outer size, for centring it on the cursor.
     virtual ScreenPoint WindowSize() = 0;
+    // The screen that holds the point (an empty rect when unknown).
+    virtual ScreenRect ScreenAt(ScreenPoint point) = 0;
     // Shows the window at (left, top) and runs it until the form closes.
     virtual void ShowAt(TForm1& form, int left, int top) = 0;
-    // Runs the colour chooser preset with `initial`; true and `chosen` set when
-    // the user confirms.
+    // Runs the colour chooser preset with `initial` (0xBBGGRR); true and
+    // `chosen` set when the user confirms.
     virtual bool ChooseColor(int initial, int& chosen) = 0;
     virtual void Close() = 0;
 };
+
+// The form's events, for a view that forwards them without linking the form.
+enum class FormEvent {
+    Button1,
+    Button2,
+    Button3,
+    Button4,
+    Button5,
+    Button6,
+    Button7,
+    Button8,
+    Button9,
+    ListBox1,
+    SpeedButton1,
+    CloseBox,
+};
+
+// Runs the form's handler for an event.
+void InvokeFormEvent(TForm1& form, FormEvent event);
+using FormInvoke = void (*)(TForm1& form, FormEvent event);
+
+// The view library beside the program and its one entry point:
+// FormPlatform* t742_CreatePlatform(FormInvoke invoke).
+inline constexpr const char* kViewLibraryName = "libt742view.so";
+inline constexpr const char* kCreatePlatformSymbol = "t742_CreatePlatform";
+using CreatePlatformFn = FormPlatform* (*)(FormInvoke invoke);
+
+// Moves a window of the given size at (left, top) just enough to lie wholly on
+// the screen; a window larger than the screen keeps its top-left corner on it.
+ScreenPoint KeepOnScreen(ScreenPoint topLeft, ScreenPoint size, ScreenRect screen);
 
 }  // namespace Unit1

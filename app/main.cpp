@@ -10,6 +10,7 @@
 #include "MyFunc/Files.h"
 #include "MyFunc/TextConv.h"
 #include "Unit1/Form.h"
+#include "app/ViewLoader.h"
 
 namespace {
 
@@ -27,7 +28,11 @@ int main(int argc, char** argv) {
     if (const char* step = std::getenv("T742_FAIL_WRITE_STEP"))
         MyFunc::SetWriteFailureStep(MyFunc::TextToInt(step));
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const std::string exe = ExecutablePath(argc > 0 ? argv[0] : nullptr);
+    // Nothing is loaded unless the dialog is shown.
+    app::LazyViewPlatform view(exe.substr(0, exe.find_last_of('/') + 1));
     Unit1::TForm1 form;
-    form.FormShow(ExecutablePath(argc > 0 ? argv[0] : nullptr), args);
+    form.Platform = &view;
+    form.FormShow(exe, args);
     return 0;
 }

@@ -3,7 +3,10 @@
 # Installs nothing that is already there.
 set -euo pipefail
 
-packages=(cmake g++ ninja-build libgtest-dev)
+# Build and tests; the Qt view with a Japanese Gothic font; an X server, its
+# tools and xdotool for the test of the real window.
+packages=(cmake g++ ninja-build pkg-config libgtest-dev qt6-base-dev libxcb1-dev
+          fonts-ipafont-gothic xvfb xauth x11-utils xdotool)
 
 missing=()
 for p in "${packages[@]}"; do

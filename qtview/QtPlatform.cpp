@@ -1,0 +1,87 @@
+#include "qtview/QtPlatform.h"
+
+#include <xcb/xcb.h>
+
+#include <QColorDialog>
+#include <QComboBox>
+#include <QCursor>
+#include <QScreen>
+#include <QTabWidget>
+#include <cstdlib>
+#include <cstring>
+
+#include "qtview/Form1Window.h"
+
+namespace qtview {
+
+bool DisplayReachable() {
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const std::string name = platform != nullptr ? platform : "";
+    if (name.rfind("wayland", 0) == 0) {
+        const char* w = std::getenv("WAYLAND_DISPLAY");
+        return w != nullptr && *w != '\0';
+    }
+    if (!name.empty() && name.rfind("xcb", 0) != 0) return true;  // offscreen, vnc, ...
+    const char* display = std::getenv("DISPLAY");
+    if (display == nullptr || *display == '\0') return false;
+    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
+    const bool ok = xcb_connection_has_error(c) == 0;
+    xcb_disconnect(c);
+    return ok;
+}
+
+QtPlatform::~QtPlatform() = default;
+
+bool QtPlatform::Available() {
+    if (app_) return true;
+    if (!DisplayReachable()) return false;
+    // The dialog is laid out in pixels and is not scaled with the screen.
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    app_ = std::make_unique<QApplication>(argc_, argv_);
+    QApplication::setApplicationName(QString::fromUtf8("t742－Velmora"));
+    return true;
+}
+
+Unit1::ScreenPoint QtPlatform::CursorPos() {
+    const QPoint p = QCursor::pos();
+    return {p.x(), p.y()};
+}
+
+Unit1::ScreenPoint QtPlatform::WindowSize() {
+    return {414, 223};
+}
+
+Unit1::ScreenRect QtPlatform::ScreenAt(Unit1::ScreenPoint point) {
+    QScreen* screen = QGuiApplication::screenAt(QPoint(point.X, point.Y));
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return {};
+    const QRect r = screen->availableGeometry();
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+void QtPlatform::ShowAt(Unit1::TForm1& form, int left, int top) {
+    Form1Window window(form, invoke_);
+    window_ = &window;
+    window.Push();
+    window.move(left, top);
+    if (form.FocusedControl == "ComboBox1")
+        window.ComboBox1->setFocus();
+    else
+        window.PageControl1->setFocus();
+    window.exec();
+    window_ = nullptr;
+}
+
+bool QtPlatform::ChooseColor(int initial, int& chosen) {
+    const QColor c = QColorDialog::getColor(
+        QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF), window_);
+    if (!c.isValid()) return false;
+    chosen = c.red() | (c.green() << 8) | (c.blue() << 16);
+    return true;
+}
+
+void QtPlatform::Close() {
+    if (window_ != nullptr) window_->CloseForForm();
+}
+
+}  // namespace qtview
