@@ -1,14 +1,11 @@
 #include "JwwGaibu/ExchangeReader.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <array>
-#include <cerrno>
 #include <cmath>
 #include <cstring>
 
 #include "JwwGaibu/HostState.h"
+#include "MyFunc/Files.h"
 #include "MyFunc/TextConv.h"
 
 namespace JwwGaibu {
@@ -557,8 +554,8 @@ bool HandleRawLine(std::string_view raw, std::string& scratch) {
 }  // namespace
 
 bool ReadExchangeFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
+    MyFunc::FileReader file(path);
+    if (!file.IsOpen()) return false;
     // Read in chunks: a line that spans two chunks is gathered in `carry`.
     constexpr size_t kChunk = 1 << 18;
     std::string chunk(kChunk, '\0');
@@ -567,9 +564,8 @@ bool ReadExchangeFile(const std::string& path) {
     bool ok = true;
     bool ended = false;
     while (!ended) {
-        const ssize_t got = ::read(fd, chunk.data(), kChunk);
+        const std::ptrdiff_t got = file.Read(chunk.data(), kChunk);
         if (got < 0) {
-            if (errno == EINTR) continue;
             ok = false;
             break;
         }
@@ -597,7 +593,6 @@ bool ReadExchangeFile(const std::string& path) {
         }
     }
     if (ok && !ended && !carry.empty()) HandleRawLine(carry, scratch);
-    ::close(fd);
     return ok;
 }
 

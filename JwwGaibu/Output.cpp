@@ -31,7 +31,7 @@ std::string ExchangeFileBytes() {
 
 bool WriteExchangeFile(const std::string& path) {
     if (MyFunc::WriteFileAtomic(path, ExchangeFileBytes())) return true;
-    MyFunc::DeleteFile(path);
+    MyFunc::RemoveFile(path);
     return false;
 }
 

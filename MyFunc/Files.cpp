@@ -1,12 +1,16 @@
 #include "MyFunc/Files.h"
 
+#include <cerrno>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
-#include <cstdio>
 #include <cstdlib>
+#endif
 
 namespace MyFunc {
 
@@ -20,6 +24,20 @@ bool Injected() {
     return gFailStep > 0 && ++gStep == gFailStep;
 }
 
+// Written in pieces, so that a failure can also strike in the middle.
+constexpr std::size_t kPiece = 1 << 20;
+
+#ifdef _WIN32
+std::wstring Wide(const std::string& utf8) {
+    if (utf8.empty()) return {};
+    const int n =
+        ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring w(static_cast<std::size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
+    return w;
+}
+#endif
+
 }  // namespace
 
 void SetWriteFailureStep(int step) {
@@ -27,31 +45,90 @@ void SetWriteFailureStep(int step) {
     gStep = 0;
 }
 
+#ifdef _WIN32
+
+bool FileExists(const std::string& path) {
+    const DWORD a = ::GetFileAttributesW(Wide(path).c_str());
+    return a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+FileReader::FileReader(const std::string& path) {
+    const HANDLE h = ::CreateFileW(Wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    open_ = h != INVALID_HANDLE_VALUE;
+    handle_ = reinterpret_cast<std::intptr_t>(h);
+}
+
+FileReader::~FileReader() {
+    if (open_) ::CloseHandle(reinterpret_cast<HANDLE>(handle_));
+}
+
+std::ptrdiff_t FileReader::Read(char* buffer, std::size_t size) {
+    DWORD got = 0;
+    const DWORD want = size > 0x40000000 ? 0x40000000 : static_cast<DWORD>(size);
+    if (!::ReadFile(reinterpret_cast<HANDLE>(handle_), buffer, want, &got, nullptr)) return -1;
+    return static_cast<std::ptrdiff_t>(got);
+}
+
+bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
+    const std::wstring target = Wide(path);
+    static unsigned counter = 0;
+    const std::wstring temp = target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"." +
+                              std::to_wstring(++counter) + L".tmp";
+    const HANDLE h = Injected() ? INVALID_HANDLE_VALUE
+                                : ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    bool ok = true;
+    for (std::size_t done = 0; ok && done < bytes.size();) {
+        const std::size_t want = bytes.size() - done < kPiece ? bytes.size() - done : kPiece;
+        DWORD wrote = 0;
+        if (Injected() ||
+            !::WriteFile(h, bytes.data() + done, static_cast<DWORD>(want), &wrote, nullptr) ||
+            wrote == 0)
+            ok = false;
+        done += wrote;
+    }
+    if (!::CloseHandle(h) || Injected()) ok = false;
+    if (ok && !Injected()) {
+        // ReplaceFile keeps the target's attributes; a new file is simply moved in.
+        const bool exists = ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
+        ok = exists ? ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr,
+                                     REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
+                    : ::MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    } else {
+        ok = false;
+    }
+    if (!ok) ::DeleteFileW(temp.c_str());
+    return ok;
+}
+
+bool RemoveFile(const std::string& path) {
+    return ::DeleteFileW(Wide(path).c_str()) != 0;
+}
+
+#else
+
 bool FileExists(const std::string& path) {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool ReadFileBytes(const std::string& path, std::string& bytes) {
-    bytes.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat st;
-    if (::fstat(fd, &st) == 0 && st.st_size > 0) bytes.reserve(static_cast<size_t>(st.st_size));
-    char buf[1 << 16];
-    bool ok = true;
+FileReader::FileReader(const std::string& path) {
+    handle_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    open_ = handle_ >= 0;
+}
+
+FileReader::~FileReader() {
+    if (open_) ::close(static_cast<int>(handle_));
+}
+
+std::ptrdiff_t FileReader::Read(char* buffer, std::size_t size) {
     for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            ok = false;
-            break;
-        }
-        if (n == 0) break;
-        bytes.append(buf, static_cast<size_t>(n));
+        const ssize_t n = ::read(static_cast<int>(handle_), buffer, size);
+        if (n < 0 && errno == EINTR) continue;
+        return n;
     }
-    ::close(fd);
-    return ok;
 }
 
 bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
@@ -59,11 +136,9 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
     const int fd = Injected() ? -1 : ::mkstemp(temp.data());
     if (fd < 0) return false;
     bool ok = true;
-    size_t done = 0;
-    // Written in pieces so that a failure can also strike in the middle.
-    constexpr size_t kPiece = 1 << 20;
+    std::size_t done = 0;
     while (ok && done < bytes.size()) {
-        const size_t want = bytes.size() - done < kPiece ? bytes.size() - done : kPiece;
+        const std::size_t want = bytes.size() - done < kPiece ? bytes.size() - done : kPiece;
         if (Injected()) {
             ok = false;
             break;
@@ -73,7 +148,7 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
         if (n <= 0)
             ok = false;
         else
-            done += static_cast<size_t>(n);
+            done += static_cast<std::size_t>(n);
     }
     if (ok) {
         // mkstemp creates the file private; give it the mode a plain create would.
@@ -87,8 +162,23 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
     return ok;
 }
 
-bool DeleteFile(const std::string& path) {
+bool RemoveFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
+}
+
+#endif
+
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    FileReader file(path);
+    if (!file.IsOpen()) return false;
+    char buf[1 << 16];
+    for (;;) {
+        const std::ptrdiff_t n = file.Read(buf, sizeof buf);
+        if (n < 0) return false;
+        if (n == 0) return true;
+        bytes.append(buf, static_cast<std::size_t>(n));
+    }
 }
 
 }  // namespace MyFunc

@@ -214,7 +214,7 @@ void TForm1::FormClose() {
 void TForm1::SpeedButton1Click() {
     if (Platform == nullptr) return;
     int chosen = 0;
-    if (Platform->ChooseColor(SpeedButton1.FontColor, chosen)) SpeedButton1.FontColor = chosen;
+    if (Platform->PickColor(SpeedButton1.FontColor, chosen)) SpeedButton1.FontColor = chosen;
 }
 
 }  // namespace Unit1

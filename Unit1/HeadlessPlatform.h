@@ -19,7 +19,7 @@ class HeadlessPlatform : public FormPlatform {
         ++ShowCount;
         if (UserActions) UserActions(form);
     }
-    bool ChooseColor(int initial, int& chosen) override {
+    bool PickColor(int initial, int& chosen) override {
         ChooserPreset = initial;
         if (!ChooserConfirms) return false;
         chosen = ChooserColor;

@@ -29,7 +29,7 @@ class FormPlatform {
     virtual void ShowAt(TForm1& form, int left, int top) = 0;
     // Runs the colour chooser preset with `initial` (0xBBGGRR); true and
     // `chosen` set when the user confirms.
-    virtual bool ChooseColor(int initial, int& chosen) = 0;
+    virtual bool PickColor(int initial, int& chosen) = 0;
     virtual void Close() = 0;
 };
 

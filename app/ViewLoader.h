@@ -25,8 +25,8 @@ class LazyViewPlatform : public Unit1::FormPlatform {
     void ShowAt(Unit1::TForm1& form, int left, int top) override {
         if (Load()) view_->ShowAt(form, left, top);
     }
-    bool ChooseColor(int initial, int& chosen) override {
-        return Load() && view_->ChooseColor(initial, chosen);
+    bool PickColor(int initial, int& chosen) override {
+        return Load() && view_->PickColor(initial, chosen);
     }
     void Close() override {
         if (view_) view_->Close();

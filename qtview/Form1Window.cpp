@@ -86,8 +86,8 @@ Form1Window::Form1Window(Unit1::TForm1& form, Unit1::FormInvoke invoke)
     PageControl1->addTab(BuildPresetPage(), QString::fromUtf8("設定リスト(&L)"));
 
     LabelA1 = Place(new QLabel(this), 8, 198, 230, 18);
-    Button1 = Place(new QPushButton(QString::fromUtf8("OK(&Y)"), this), 246, 194, 78, 25);
-    Button2 = Place(new QPushButton(QString::fromUtf8("キャンセル(&N)"), this), 328, 194, 82, 25);
+    Button1 = Place(new QPushButton(QString::fromUtf8("OK(&Y)"), this), 236, 194, 80, 25);
+    Button2 = Place(new QPushButton(QString::fromUtf8("キャンセル(&N)"), this), 320, 194, 90, 25);
     Button1->setDefault(true);
     Button1->setAutoDefault(true);
     Button2->setAutoDefault(false);

@@ -72,7 +72,7 @@ void QtPlatform::ShowAt(Unit1::TForm1& form, int left, int top) {
     window_ = nullptr;
 }
 
-bool QtPlatform::ChooseColor(int initial, int& chosen) {
+bool QtPlatform::PickColor(int initial, int& chosen) {
     const QColor c = QColorDialog::getColor(
         QColor(initial & 0xFF, (initial >> 8) & 0xFF, (initial >> 16) & 0xFF), window_);
     if (!c.isValid()) return false;

@@ -19,7 +19,7 @@ class QtPlatform : public Unit1::FormPlatform {
     Unit1::ScreenPoint WindowSize() override;
     Unit1::ScreenRect ScreenAt(Unit1::ScreenPoint point) override;
     void ShowAt(Unit1::TForm1& form, int left, int top) override;
-    bool ChooseColor(int initial, int& chosen) override;
+    bool PickColor(int initial, int& chosen) override;
     void Close() override;
 
     // The window while it is shown (tests drive it through this).

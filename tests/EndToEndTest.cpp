@@ -2,6 +2,7 @@
 // JWC_TEMP.TXT beside it, the settings file written back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "TestSupport.h"
@@ -38,7 +39,9 @@ TEST(EndToEnd, WorkedExample) {
     EXPECT_EQ(settings[0], "10");
     EXPECT_EQ(settings[26], "25");
     EXPECT_EQ(settings[31], "6.28318530717959");
-    EXPECT_EQ(t.Entries(), (Lines{"JWC_TEMP.TXT", "t742", "t742.dat"}));
+    Lines expected{"JWC_TEMP.TXT", kProgramName, "t742.dat"};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(t.Entries(), expected);
 }
 
 TEST(EndToEnd, EveryModeAndStep) {
@@ -126,8 +129,10 @@ TEST(EndToEnd, NothingToDrawWritesHq) {
     t.Write("t742.dat", "0\r\n0\r\n0\r\n1\r\n65280\r\n25\r\n");
     EXPECT_EQ(t.Run({"1", "3", "-5"}), 0);
     EXPECT_EQ(t.ExchangeLines(), (Lines{"lc10 65280", "lw25"}));
+#ifndef _WIN32  // t742.exe always has its window; that start is tested under a display
     EXPECT_EQ(t.Run({"1", "9"}), 0);  // invalid step, no window here: closed as by its close box
     EXPECT_EQ(t.ExchangeLines(), (Lines{"hq"}));
+#endif
 }
 
 TEST(EndToEnd, HostileFilesNeverBreakARun) {

@@ -47,7 +47,8 @@ TEST(HostileInput, HugeLinesAndFieldCounts) {
     t.Write("JWC_TEMP.TXT", bytes);
     ASSERT_EQ(t.Run({"1", "1"}), 0);
     // Point 2 reads its two numbers from a line of 100001 fields.
-    EXPECT_EQ(t.ExchangeLines(), (Lines{"lc1", "lw0", "se 1 2 2.23606797749979 1 0 0 6.28318530717959 100"}));
+    EXPECT_EQ(t.ExchangeLines(),
+              (Lines{"lc1", "lw0", "se 1 2 2.23606797749979 1 0 0 6.28318530717959 100"}));
     EXPECT_EQ(SplitCrLf(t.Read("t742.dat"))[0], "3");
 }
 
@@ -75,7 +76,8 @@ TEST(HostileInput, FailingWritesKeepTheListsAndSettings) {
     // Each write is four steps: create, write, close, rename.
     for (int step = 1; step <= 16; ++step) {
         TempDir dir;
-        const std::string colours = "1\r\nC=1 F=0 S=0 W=\r\n", presets = "0\r\n", settings = "5\r\n";
+        const std::string colours = "1\r\nC=1 F=0 S=0 W=\r\n", presets = "0\r\n",
+                          settings = "5\r\n";
         dir.Write("t318.lst", colours);
         dir.Write("t742.lst", presets);
         dir.Write("t742.dat", settings);
@@ -93,14 +95,20 @@ TEST(HostileInput, FailingWritesKeepTheListsAndSettings) {
         MyFunc::SetWriteFailureStep(0);
         const int failed = (step - 1) / 4;  // which write failed
         auto check = [&](const char* name, int index, const std::string& before, size_t lines) {
-            if (failed == index) EXPECT_EQ(dir.Read(name), before) << name << " step " << step;
-            else EXPECT_EQ(SplitCrLf(dir.Read(name)).size(), lines) << name << " step " << step;
+            if (failed == index)
+                EXPECT_EQ(dir.Read(name), before) << name << " step " << step;
+            else
+                EXPECT_EQ(SplitCrLf(dir.Read(name)).size(), lines) << name << " step " << step;
         };
         check("t318.lst", 0, colours, 3);
         check("t742.lst", 1, presets, 2);
         check("t742.dat", 2, settings, 32);
-        if (failed == 3) EXPECT_FALSE(dir.Exists("JWC_TEMP.TXT")) << step;
-        else EXPECT_EQ(SplitCrLf(dir.Read("JWC_TEMP.TXT")).size(), 2u) << step;  // empty edits: no figure
-        EXPECT_EQ(dir.Entries().size(), failed == 3 ? 3u : 4u) << "no temporary file, step " << step;
+        if (failed == 3)
+            EXPECT_FALSE(dir.Exists("JWC_TEMP.TXT")) << step;
+        else
+            EXPECT_EQ(SplitCrLf(dir.Read("JWC_TEMP.TXT")).size(), 2u)
+                << step;  // empty edits: no figure
+        EXPECT_EQ(dir.Entries().size(), failed == 3 ? 3u : 4u)
+            << "no temporary file, step " << step;
     }
 }

@@ -1,15 +1,19 @@
 #include "TestSupport.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cstdio>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
+
+#ifdef _WIN32
+#include <process.h>
+#include <windows.h>
+#else
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 
 #include "JwwGaibu/ExchangeReader.h"
 #include "JwwGaibu/HostState.h"
@@ -39,42 +43,88 @@ std::vector<std::string> Output() {
     return JwwGaibu::HostState.OutputLines;
 }
 
+namespace {
+
+// Paths are UTF-8 strings; std::filesystem must not read them in the ANSI code page.
+fs::path P(const std::string& utf8) {
+    return fs::path(std::u8string(reinterpret_cast<const char8_t*>(utf8.data()), utf8.size()));
+}
+
+std::string U8(const fs::path& p) {
+    const std::u8string s = p.u8string();
+    return std::string(reinterpret_cast<const char*>(s.data()), s.size());
+}
+
+}  // namespace
+
 TempDir::TempDir() {
-    std::string templ = (fs::temp_directory_path() / "t742test.XXXXXX").string();
-    if (::mkdtemp(templ.data()) == nullptr) std::abort();
-    path_ = templ;
+    // A folder name with Japanese characters, as users' folders have.
+    static unsigned counter = 0;
+    const auto stamp = std::to_string(std::chrono::steady_clock::now().time_since_epoch().count());
+    for (;;) {
+        const fs::path p =
+            fs::temp_directory_path() / P("t742\xe3\x83\x86\xe3\x82\xb9\xe3\x83\x88." + stamp +
+                                          "." + std::to_string(++counter));
+        if (fs::create_directory(p)) {
+            path_ = U8(p);
+            return;
+        }
+    }
 }
 
 TempDir::~TempDir() {
     std::error_code ec;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(path_, ec);
+    fs::remove_all(P(path_), ec);
 }
 
 void TempDir::Write(const std::string& name, const std::string& bytes) const {
-    std::ofstream(File(name), std::ios::binary) << bytes;
+    std::ofstream(P(File(name)), std::ios::binary) << bytes;
 }
 
 std::string TempDir::Read(const std::string& name) const {
-    std::ifstream in(File(name), std::ios::binary);
+    std::ifstream in(P(File(name)), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 bool TempDir::Exists(const std::string& name) const {
-    return fs::exists(File(name));
+    return fs::exists(P(File(name)));
 }
 
 std::vector<std::string> TempDir::Entries() const {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(path_))
-        names.push_back(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(P(path_))) names.push_back(U8(e.path().filename()));
     std::sort(names.begin(), names.end());
     return names;
 }
 
 Installed::Installed() {
-    fs::copy_file(T742_BINARY, File("t742"));
+    fs::copy_file(P(T742_BINARY), P(File(kProgramName)));
 }
+
+#ifdef _WIN32
+
+int Installed::Run(const std::vector<std::string>& args,
+                   const std::vector<std::string>& env) const {
+    auto wide = [](const std::string& s) {
+        const int n =
+            ::MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), nullptr, 0);
+        std::wstring w(static_cast<size_t>(n), L'\0');
+        ::MultiByteToWideChar(CP_UTF8, 0, s.data(), static_cast<int>(s.size()), w.data(), n);
+        return w;
+    };
+    for (const auto& kv : env) ::_wputenv(wide(kv).c_str());
+    const std::wstring exe = wide(File(kProgramName));
+    std::vector<std::wstring> wargs{L"\"" + exe + L"\""};
+    for (const auto& a : args) wargs.push_back(a.empty() ? L"\"\"" : wide(a));
+    std::vector<const wchar_t*> argv;
+    for (const auto& a : wargs) argv.push_back(a.c_str());
+    argv.push_back(nullptr);
+    const intptr_t status = ::_wspawnv(_P_WAIT, exe.c_str(), argv.data());
+    for (const auto& kv : env) ::_wputenv(wide(kv.substr(0, kv.find('=') + 1)).c_str());
+    return static_cast<int>(status);
+}
+
+#else
 
 int Installed::Run(const std::vector<std::string>& args,
                    const std::vector<std::string>& env) const {
@@ -84,7 +134,7 @@ int Installed::Run(const std::vector<std::string>& args,
         if (::chdir("/") != 0) _exit(127);
         ::unsetenv("DISPLAY");
         for (const auto& kv : env) ::putenv(const_cast<char*>(kv.c_str()));
-        const std::string exe = File("t742");
+        const std::string exe = File(kProgramName);
         std::vector<char*> argv{const_cast<char*>(exe.c_str())};
         for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
@@ -95,6 +145,8 @@ int Installed::Run(const std::vector<std::string>& args,
     ::waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
+
+#endif
 
 std::vector<std::string> Installed::ExchangeLines() const {
     return SplitCrLf(Read("JWC_TEMP.TXT"));

@@ -7,6 +7,12 @@
 
 namespace t742test {
 
+#ifdef _WIN32
+inline constexpr const char* kProgramName = "t742.exe";
+#else
+inline constexpr const char* kProgramName = "t742";
+#endif
+
 // Resets the host state and its output side, as a run does before constructing.
 void FreshHost();
 // Feeds lines to the exchange-file parser.
