@@ -115,28 +115,28 @@ void TForm1::RunSilent() {
 }
 
 void TForm1::RunConstruction(int step) {
-    const figures::ModeSpec* spec = figures::FindMode(Mode);
-    if (spec == nullptr) return;
+    const figures::ModeSpec* modeSpec = figures::FindMode(Mode);
+    if (modeSpec == nullptr) return;
     double numbers[4];
     for (size_t i = 0; i < 4; ++i) numbers[i] = TextToFloat(NumberTexts[i]);
     switch (step) {
         case 1:
-            return FigureByPoints(*spec);
+            return FigureByPoints(*modeSpec);
         case 2:
-            return FigureSameAsLast(*spec);
+            return FigureSameAsLast(*modeSpec);
         case 3:
-            return FigureByNumbers(*spec, numbers);
+            return FigureByNumbers(*modeSpec, numbers);
         case 4:
-            return FigureBy3Points(*spec);
+            return FigureBy3Points(*modeSpec);
         case 5:
-            return FigureInRectangle(*spec);
+            return FigureInRectangle(*modeSpec);
         default:
             return;
     }
 }
 
 void TForm1::RunDialogConstruction() {
-    if (const figures::ModeSpec* spec = figures::FindMode(Mode)) FigureFromDialog(*spec);
+    if (const figures::ModeSpec* modeSpec = figures::FindMode(Mode)) FigureFromDialog(*modeSpec);
 }
 
 void TForm1::PrepareDialog() {
@@ -155,7 +155,7 @@ void TForm1::PrepareDialog() {
     LoadColorWidthList();
     LoadPresetList();
 
-    const figures::ModeSpec* spec = figures::FindMode(Mode);
+    const figures::ModeSpec* modeSpec = figures::FindMode(Mode);
     auto enable = [](TGroupBox& g, bool on) {
         g.Enabled = on;
         g.Color = on ? 0xFFFFFF : 0xC0C0C0;
@@ -165,8 +165,8 @@ void TForm1::PrepareDialog() {
         enable(GroupBoxB, true);
         ActivePage = 0;
         FocusedControl = "ComboBox1";
-    } else if (spec != nullptr && Step == 6) {
-        const bool arcPage = spec->shape.Arc;
+    } else if (modeSpec != nullptr && Step == 6) {
+        const bool arcPage = modeSpec->shape.Arc;
         enable(GroupBoxA, !arcPage);
         enable(GroupBoxB, arcPage);
         ActivePage = arcPage ? 2 : 1;

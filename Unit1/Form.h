@@ -150,21 +150,21 @@ class TForm1 {
     void EllipticArcRingInRectangle();
     void ArcRingFromDialog();
 
-    // The figure families every construction above is made of; `spec` says
+    // The figure families every construction above is made of; `modeSpec` says
     // what shape the mode draws and how it hands it to the host.
-    void FigureByPoints(const figures::ModeSpec& spec);
-    void FigureSameAsLast(const figures::ModeSpec& spec);
-    void FigureByNumbers(const figures::ModeSpec& spec, const double numbers[4]);
-    void FigureBy3Points(const figures::ModeSpec& spec);
-    void FigureInRectangle(const figures::ModeSpec& spec);
-    void FigureFromDialog(const figures::ModeSpec& spec);
+    void FigureByPoints(const figures::ModeSpec& modeSpec);
+    void FigureSameAsLast(const figures::ModeSpec& modeSpec);
+    void FigureByNumbers(const figures::ModeSpec& modeSpec, const double numbers[4]);
+    void FigureBy3Points(const figures::ModeSpec& modeSpec);
+    void FigureInRectangle(const figures::ModeSpec& modeSpec);
+    void FigureFromDialog(const figures::ModeSpec& modeSpec);
 
   private:
     void EmitColorAndWidth();
-    void Finish(const figures::ModeSpec& spec, bool drawn, const figures::Figure& fig, bool closed,
-                bool remember, int lastPoint);
-    // The spec of the running mode when it draws `shapeOf`'s shape, else `shapeOf`.
-    const figures::ModeSpec& SpecFor(const figures::ModeSpec& shapeOf) const;
+    void Finish(const figures::ModeSpec& modeSpec, bool drawn, const figures::Figure& fig,
+                bool closed, bool remember, int lastPoint);
+    // The running mode when it mirrors `base` (modes 3, 4 and 5), else `base`.
+    const figures::ModeSpec& SpecFor(const figures::ModeSpec& base) const;
 };
 
 }  // namespace Unit1

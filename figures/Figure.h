@@ -30,7 +30,7 @@ struct ModeSpec {
     int Mirrors;  // the mode whose named constructions this one runs (itself if none)
 };
 
-// The spec of a mode 1..8; null for any other number.
+// The definition of a mode 1..8; null for any other number.
 const ModeSpec* FindMode(int mode);
 
 }  // namespace figures

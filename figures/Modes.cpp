@@ -46,8 +46,8 @@ constexpr ModeSpec kModes[] = {
 }  // namespace
 
 const ModeSpec* FindMode(int mode) {
-    for (const ModeSpec& spec : kModes)
-        if (spec.Mode == mode) return &spec;
+    for (const ModeSpec& modeSpec : kModes)
+        if (modeSpec.Mode == mode) return &modeSpec;
     return nullptr;
 }
 

@@ -102,10 +102,10 @@ using figures::ModeSpec;
 // Hands a figure that passed its test to the mode's output stage and keeps it
 // as the remembered figure; the last point is kept in every case. A figure with
 // a non-finite value is never drawn or remembered.
-void TForm1::Finish(const ModeSpec& spec, bool drawn, const Figure& f, bool closed, bool remember,
-                    int lastPoint) {
+void TForm1::Finish(const ModeSpec& modeSpec, bool drawn, const Figure& f, bool closed,
+                    bool remember, int lastPoint) {
     if (drawn && figures::Finite(f)) {
-        spec.Output(f, closed, ModeOption);
+        modeSpec.Output(f, closed, ModeOption);
         if (remember) {
             RememberedFigureRecord& m = RememberedFigure;
             m.LastRadius = f.Radius;
@@ -113,7 +113,7 @@ void TForm1::Finish(const ModeSpec& spec, bool drawn, const Figure& f, bool clos
             m.LastTilt = f.Tilt;
             m.LastStartAngle = f.StartAngle;
             m.LastArcAngle = f.ArcAngle;
-            if (spec.shape.Ring) m.LastInnerRadius = f.InnerRadius;
+            if (modeSpec.shape.Ring) m.LastInnerRadius = f.InnerRadius;
         }
     }
     const auto last = figures::Picked(lastPoint);
@@ -121,7 +121,7 @@ void TForm1::Finish(const ModeSpec& spec, bool drawn, const Figure& f, bool clos
     RememberedFigure.LastPointY = last.Y;
 }
 
-void TForm1::FigureByPoints(const ModeSpec& spec) {
+void TForm1::FigureByPoints(const ModeSpec& modeSpec) {
     const auto centre = figures::Picked(1);
     const auto onCircle = figures::Picked(2);
     Figure f;
@@ -129,22 +129,22 @@ void TForm1::FigureByPoints(const ModeSpec& spec) {
     f.Y = centre.Y;
     f.Radius = PointDistance(centre.X, centre.Y, onCircle.X, onCircle.Y);
     int next = 3;
-    if (spec.shape.Ring) {
+    if (modeSpec.shape.Ring) {
         const auto onHole = figures::Picked(next++);
         f.InnerRadius = PointDistance(centre.X, centre.Y, onHole.X, onHole.Y);
     }
     bool closed = figures::FullTurn(f);
-    if (spec.shape.Arc) {
+    if (modeSpec.shape.Arc) {
         const auto from = figures::Picked(next++);
         const auto to = figures::Picked(next++);
         f.StartAngle = DirectionAngle(from.X - centre.X, from.Y - centre.Y);
         closed = figures::ArcBetween(f.StartAngle, DirectionAngle(to.X - centre.X, to.Y - centre.Y),
                                      f.ArcAngle);
     }
-    Finish(spec, figures::Drawable(spec.shape, f), f, closed, true, next - 1);
+    Finish(modeSpec, figures::Drawable(modeSpec.shape, f), f, closed, true, next - 1);
 }
 
-void TForm1::FigureSameAsLast(const ModeSpec& spec) {
+void TForm1::FigureSameAsLast(const ModeSpec& modeSpec) {
     const RememberedFigureRecord& m = RememberedFigure;
     const auto centre = figures::Picked(1);
     Figure f;
@@ -155,32 +155,32 @@ void TForm1::FigureSameAsLast(const ModeSpec& spec) {
     f.Tilt = m.LastTilt;
     f.InnerRadius = m.LastInnerRadius;
     bool closed = figures::FullTurn(f);
-    if (spec.shape.Arc) {
+    if (modeSpec.shape.Arc) {
         f.StartAngle = m.LastStartAngle;
         f.ArcAngle = m.LastArcAngle;  // no correction of a negative value here
         closed = figures::ApplyClosingRule(f.ArcAngle);
     }
-    Finish(spec, figures::Drawable(spec.shape, f), f, closed, false, 1);
+    Finish(modeSpec, figures::Drawable(modeSpec.shape, f), f, closed, false, 1);
 }
 
-void TForm1::FigureByNumbers(const ModeSpec& spec, const double numbers[4]) {
+void TForm1::FigureByNumbers(const ModeSpec& modeSpec, const double numbers[4]) {
     const auto centre = figures::Picked(1);
     Figure f;
     f.X = centre.X;
     f.Y = centre.Y;
     int next = 0;
     f.Radius = numbers[next++];
-    if (spec.shape.Ring) f.InnerRadius = numbers[next++];
+    if (modeSpec.shape.Ring) f.InnerRadius = numbers[next++];
     bool closed = figures::FullTurn(f);
-    if (spec.shape.Arc) {
+    if (modeSpec.shape.Arc) {
         // Arcs typed as numbers lie in the axis direction, even at axis angle 0.
         f.Tilt = figures::ReduceDegrees(HostState.AxisAngle) / 180.0 * kPi;
         closed = figures::AnglesFromDegrees(numbers[next], numbers[next + 1], f);
     }
-    Finish(spec, figures::Drawable(spec.shape, f), f, closed, true, 1);
+    Finish(modeSpec, figures::Drawable(modeSpec.shape, f), f, closed, true, 1);
 }
 
-void TForm1::FigureBy3Points(const ModeSpec& spec) {
+void TForm1::FigureBy3Points(const ModeSpec& modeSpec) {
     const auto p1 = figures::Picked(1);
     const auto p2 = figures::Picked(2);
     const auto p3 = figures::Picked(3);
@@ -190,23 +190,24 @@ void TForm1::FigureBy3Points(const ModeSpec& spec) {
     // Point 3 is the one the arc passes between points 1 and 2.
     const bool found = MyFunc::CircleThrough3Points(p1.X, p1.Y, p3.X, p3.Y, p2.X, p2.Y, f.X, f.Y,
                                                     f.Radius, start, end, ccw);
-    const int lastPoint = spec.shape.Ring ? 4 : 3;
-    if (!found) return Finish(spec, false, f, false, false, lastPoint);
-    if (spec.shape.Ring) {
+    const int lastPoint = modeSpec.shape.Ring ? 4 : 3;
+    if (!found) return Finish(modeSpec, false, f, false, false, lastPoint);
+    if (modeSpec.shape.Ring) {
         const auto onHole = figures::Picked(4);
         f.InnerRadius = PointDistance(f.X, f.Y, onHole.X, onHole.Y);
     }
     bool closed = figures::FullTurn(f);
-    if (spec.shape.Arc) {
+    if (modeSpec.shape.Arc) {
         f.StartAngle = start;
         closed = figures::ArcBetween(start, end, f.ArcAngle);
     }
     // Without a hole the circle is drawn as found: the emitter judges its radius.
-    const bool drawn = spec.shape.Ring ? figures::PassesRingTest(f.Radius, f.InnerRadius) : true;
-    Finish(spec, drawn, f, closed, true, lastPoint);
+    const bool drawn =
+        modeSpec.shape.Ring ? figures::PassesRingTest(f.Radius, f.InnerRadius) : true;
+    Finish(modeSpec, drawn, f, closed, true, lastPoint);
 }
 
-void TForm1::FigureInRectangle(const ModeSpec& spec) {
+void TForm1::FigureInRectangle(const ModeSpec& modeSpec) {
     const auto q1 = figures::InAxisFrame(1);
     const auto q2 = figures::InAxisFrame(2);
     const double mx = (q1.X + q2.X) / 2.0;
@@ -214,18 +215,18 @@ void TForm1::FigureInRectangle(const ModeSpec& spec) {
     const double rx = std::fabs(q1.X - q2.X) / 2.0;
     const double ry = std::fabs(q1.Y - q2.Y) / 2.0;
     int next = 3;
-    const int lastPoint = 2 + (spec.shape.Ring ? 1 : 0) + (spec.shape.Arc ? 2 : 0);
+    const int lastPoint = 2 + (modeSpec.shape.Ring ? 1 : 0) + (modeSpec.shape.Arc ? 2 : 0);
     Figure f;
-    if (rx <= 1e-8 || ry <= 1e-8) return Finish(spec, false, f, false, false, lastPoint);
+    if (rx <= 1e-8 || ry <= 1e-8) return Finish(modeSpec, false, f, false, false, lastPoint);
     f.Radius = rx;
     f.Flatness = ry / rx;
-    if (spec.shape.Ring) {
+    if (modeSpec.shape.Ring) {
         // The x radius of the ellipse of the same flatness through point 3.
         const auto q = figures::InAxisFrame(next++);
         f.InnerRadius = PointDistance(0.0, 0.0, q.X - mx, (q.Y - my) / f.Flatness);
     }
     bool closed = figures::FullTurn(f);
-    if (spec.shape.Arc) {
+    if (modeSpec.shape.Arc) {
         // Angles of the ellipse's parameter: the ellipse stretched to a circle.
         const auto from = figures::InAxisFrame(next++);
         const auto to = figures::InAxisFrame(next++);
@@ -239,12 +240,13 @@ void TForm1::FigureInRectangle(const ModeSpec& spec) {
         RotatePointDeg(mx, my, 0.0, 0.0, HostState.AxisAngle, f.X, f.Y);
         f.Tilt = HostState.AxisAngle / 180.0 * kPi;
     }
-    const bool drawn = spec.shape.Ring ? figures::PassesRingTest(f.Radius, f.InnerRadius) : true;
-    Finish(spec, drawn, f, closed, true, lastPoint);
+    const bool drawn =
+        modeSpec.shape.Ring ? figures::PassesRingTest(f.Radius, f.InnerRadius) : true;
+    Finish(modeSpec, drawn, f, closed, true, lastPoint);
 }
 
-void TForm1::FigureFromDialog(const ModeSpec& spec) {
-    const bool arcPage = spec.shape.Arc;
+void TForm1::FigureFromDialog(const ModeSpec& modeSpec) {
+    const bool arcPage = modeSpec.shape.Arc;
     const figures::DialogPage page =
         arcPage ? figures::DialogPage{RBB1, EditB1, EditB2, EditB3, EditB4, EditB5, CBB1, EditB6}
                 : figures::DialogPage{RBA1, EditA1, EditA2, EditA3, EditA4, EditA5, CBA1, EditA6};
@@ -254,11 +256,11 @@ void TForm1::FigureFromDialog(const ModeSpec& spec) {
     f.Y = centre.Y;
     figures::ReadSize(page, f);
     // The hole keeps its sign: a negative one fails the ring test.
-    if (spec.shape.Ring) f.InnerRadius = TextToFloat(page.InnerRadius.Text);
+    if (modeSpec.shape.Ring) f.InnerRadius = TextToFloat(page.InnerRadius.Text);
     bool closed = figures::FullTurn(f);
     if (arcPage)
         closed = figures::AnglesFromDegrees(TextToFloat(EditB7.Text), TextToFloat(EditB8.Text), f);
-    Finish(spec, figures::Drawable(spec.shape, f), f, closed, true, 1);
+    Finish(modeSpec, figures::Drawable(modeSpec.shape, f), f, closed, true, 1);
 }
 
 }  // namespace Unit1

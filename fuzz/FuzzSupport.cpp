@@ -25,13 +25,13 @@ void RunEveryConstruction(const double numbers[4]) {
     for (int mode = 1; mode <= 8; ++mode) {
         form.Mode = mode;
         form.ModeOption = mode & 1;
-        const figures::ModeSpec& spec = *figures::FindMode(mode);
-        form.FigureByPoints(spec);
-        form.FigureSameAsLast(spec);
-        form.FigureByNumbers(spec, numbers);
-        form.FigureBy3Points(spec);
-        form.FigureInRectangle(spec);
-        form.FigureFromDialog(spec);
+        const figures::ModeSpec& modeSpec = *figures::FindMode(mode);
+        form.FigureByPoints(modeSpec);
+        form.FigureSameAsLast(modeSpec);
+        form.FigureByNumbers(modeSpec, numbers);
+        form.FigureBy3Points(modeSpec);
+        form.FigureInRectangle(modeSpec);
+        form.FigureFromDialog(modeSpec);
     }
     CheckOutputLines();
 }
