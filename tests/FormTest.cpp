@@ -298,3 +298,14 @@ TEST_F(Form, ColourChooser) {
     EXPECT_EQ(form.SpeedButton1.FontColor, 0xFF);
     EXPECT_FALSE(form.CheckBox1.Checked);
 }
+
+TEST_F(Form, WindowStaysOnTheCursorsScreen) {
+    platform.Cursor = {1910, 1075};  // the bottom-right corner
+    platform.UserActions = [](TForm1& f) { f.CloseBox(); };
+    Show({});
+    EXPECT_EQ(platform.ShownAt.X, 1920 - 420);
+    EXPECT_EQ(platform.ShownAt.Y, 1080 - 260);
+    // A second screen left of the first, and a window larger than the screen.
+    EXPECT_EQ(Unit1::KeepOnScreen({-2000, 10}, {420, 260}, {-1280, 0, 1280, 1024}).X, -1280);
+    EXPECT_EQ(Unit1::KeepOnScreen({5, 5}, {3000, 260}, {0, 0, 1280, 1024}).X, 0);
+}

@@ -112,3 +112,11 @@ TEST(HostileInput, FailingWritesKeepTheListsAndSettings) {
             << "no temporary file, step " << step;
     }
 }
+
+TEST(HostileInput, SettingsIntoAFolderThatCannotBeWritten) {
+    TempDir dir;
+    Unit1::TForm1 form;
+    form.SettingsPath = dir.File("missing/t742.dat");
+    form.SaveSettings();  // no file, no temporary file, no failure
+    EXPECT_TRUE(dir.Entries().empty());
+}
