@@ -238,6 +238,24 @@ void AppendFloatText(std::string& out, double value) {
     }
     char buf[64];
     auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 14);
+    if (std::fabs(value) > 1.7976931348623e308) {
+        // Rounded up, the largest doubles would be written beyond the range of a
+        // double and read back as 0: their 15th digit is cut instead.
+        double back = 0;
+        if (std::from_chars(buf, r.ptr, back).ec == std::errc::result_out_of_range) {
+            char full[64];
+            auto f =
+                std::to_chars(full, full + sizeof full, value, std::chars_format::scientific, 16);
+            const char* e =
+                static_cast<const char*>(std::memchr(full, 'e', static_cast<size_t>(f.ptr - full)));
+            const size_t keep =
+                static_cast<size_t>(value < 0 ? 17 : 16);  // sign, digit, point, 14 digits
+            std::memcpy(buf, full, keep);
+            const size_t expLen = static_cast<size_t>(f.ptr - e);
+            std::memcpy(buf + keep, e, expLen);
+            r.ptr = buf + keep + expLen;
+        }
+    }
     // buf: [-]d.dddddddddddddde[+-]XX
     const char* p = buf;
     if (*p == '-') out.push_back(*p++);

@@ -93,6 +93,15 @@ TEST(FloatToText, GeneralFormatWith15Digits) {
     EXPECT_EQ(FloatToText(123456.789), "123456.789");
 }
 
+TEST(FloatToText, LargestDoublesReadBack) {
+    // Rounded to 15 digits they would lie beyond the range and read back as 0.
+    const double max = std::numeric_limits<double>::max();
+    EXPECT_EQ(FloatToText(max), "1.79769313486231E308");
+    EXPECT_EQ(FloatToText(-max), "-1.79769313486231E308");
+    EXPECT_NEAR(TextToFloat(FloatToText(max)) / max, 1.0, 1e-14);
+    EXPECT_EQ(FloatToText(1.7976931348622e308), "1.7976931348622E308");
+}
+
 TEST(FloatToText, RoundTripsTo15SignificantDigits) {
     std::mt19937_64 rng(742);
     std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
