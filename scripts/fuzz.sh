@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs every fuzz target for SECONDS each (default 600) from the seed corpora.
+# Runs every fuzz target for SECONDS each (default 600) from the seed corpora;
+# TARGETS="Numbers Exchange" runs only those.
 # A finding stops the run and leaves its input under build-fuzz/findings/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +13,7 @@ cmake --build build-fuzz
 mkdir -p build-fuzz/findings
 declare -A dict=([Exchange]=exchange [Settings]=settings [Lists]=lists [CommandLine]= [Numbers]=numbers)
 declare -A corpus=([Exchange]=exchange [Settings]=settings [Lists]=lists [CommandLine]=cmdline [Numbers]=numbers)
-for t in Exchange Settings Lists CommandLine Numbers; do
+for t in ${TARGETS:-Exchange Settings Lists CommandLine Numbers}; do
   work=build-fuzz/corpus/$t
   mkdir -p "$work"
   args=(-max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048
