@@ -305,22 +305,29 @@ void PlainLine(const Fields& f) {
     FinishEntity(true);
 }
 
-// Rows 2 to 40 of the format: keywords. Returns false when the line must go on
-// to the plain-line row.
-bool KeywordLine(const Fields& f) {
+// Rows 2 to 27: settings, attributes, picked points. True when the line was
+// taken.
+bool SettingLine(const Fields& f) {
     HostStateRecord& h = HostState;
     const std::string_view k = f[1];
     const int n = f.count;
 
     if (k == "hk") {
-        if (n >= 2) return h.AxisAngle = f.Float(2), true;
+        if (n >= 2) {
+            h.AxisAngle = f.Float(2);
+            return true;
+        }
     } else if (k == "hs") {
         if (n >= 17) {
             for (int i = 0; i < 16; ++i) h.GroupScales[static_cast<size_t>(i)] = f.Float(2 + i);
             return true;
         }
     } else if (k == "hzs") {
-        if (n >= 3) return h.PaperWidth = f.Float(2), h.PaperHeight = f.Float(3), true;
+        if (n >= 3) {
+            h.PaperWidth = f.Float(2);
+            h.PaperHeight = f.Float(3);
+            return true;
+        }
     } else if (k == "hcw" || k == "hch" || k == "hcd" || k == "hcc") {
         if (n >= 11) {
             for (int i = 1; i <= 10; ++i) {
@@ -343,7 +350,8 @@ bool KeywordLine(const Fields& f) {
             return true;
         }
     } else if (k == "bz") {
-        return h.BzFlag = true, true;
+        h.BzFlag = true;
+        return true;
     } else if (k == "hn") {
         if (n >= 5) {
             for (int i = 1; i <= 4; ++i) h.HnValues[static_cast<size_t>(i)] = f.Float(1 + i);
@@ -421,28 +429,48 @@ bool KeywordLine(const Fields& f) {
         h.ZFlags |= 1 << (k[1] - '1');
         return true;
     }
-    if (StartsWith(k, "pn")) return h.PointColor = TextToInt(k.substr(2)), true;
+    if (StartsWith(k, "pn")) {
+        h.PointColor = TextToInt(k.substr(2));
+        return true;
+    }
     if (k == "pl") {
         ++h.PolylineCount;
         h.InPolyline = true;
         h.CompoundPending = false;
         return true;
     }
-    if (k == "msg") return h.CompoundPending = true, h.InPolyline = false, true;
-    if (k == "#") return h.InPolyline = false, h.CompoundPending = false, true;
-    if (StartsWith(k, "hp") && n >= 3) return PickedPointLine(k, f), true;
-    if (StartsWith(k, "hhp")) return HhpLine(k), true;
+    if (k == "msg" || k == "#") {
+        h.CompoundPending = k == "msg";
+        h.InPolyline = false;
+        return true;
+    }
+    if (StartsWith(k, "hp") && n >= 3) {
+        PickedPointLine(k, f);
+        return true;
+    }
+    if (StartsWith(k, "hhp")) {
+        HhpLine(k);
+        return true;
+    }
+    return false;
+}
+
+// Rows 28 to 40: entities. True when the line stored one.
+bool EntityLine(const Fields& f) {
+    HostStateRecord& h = HostState;
+    const std::string_view k = f[1];
+    const int n = f.count;
 
     if (k == "ci") {
         if (n == 4) {
             CiRecord& r = Store(h.Circles, kCi);
             r.X = f.Float(2), r.Y = f.Float(3), r.R = f.Float(4);
-            return FinishEntity(false), true;
+            return true;
         }
         if (n >= 8) {
             CiArcRecord& r = Store(h.CircleArcs, kCiArc);
             for (int i = 0; i < 7; ++i) r.Values[static_cast<size_t>(i)] = f.Float(2 + i);
-            return FinishEntity(false), true;
+            return true;
         }
         return false;
     }
@@ -456,20 +484,20 @@ bool KeywordLine(const Fields& f) {
         } else {
             FillText(Store(h.Texts, kText), kind, f);
         }
-        return FinishEntity(false), true;
+        return true;
     }
     if (k == "pt") {
         if (n == 3) {
             PtRecord& r = Store(h.Points, kPt);
             r.Header.Color = h.PointColor;
             r.X = f.Float(2), r.Y = f.Float(3);
-            return FinishEntity(false), true;
+            return true;
         }
         if (n >= 6) {
             PtExRecord& r = Store(h.PointsEx, kPtEx);
             r.Header.Color = h.PointColor;
             r.X = f.Float(2), r.Y = f.Float(3), r.A = f.Float(4), r.B = f.Float(5), r.N = f.Int(6);
-            return FinishEntity(false), true;
+            return true;
         }
         return false;
     }
@@ -477,21 +505,36 @@ bool KeywordLine(const Fields& f) {
         if (n < 4) return false;
         BlRecord& r = Store(h.Blocks, kBl);
         r.X = f.Float(2), r.Y = f.Float(3), r.Name = std::string(f[4]);
-        return FinishEntity(false), true;
+        return true;
     }
     if (k == "sl") {
         if (n == 5) {
             StoreSl2({f.Float(2), f.Float(3)}, {f.Float(4), f.Float(5)});
-            return FinishEntity(false), true;
+            return true;
         }
-        if (n == 7 || n >= 9) return StoreSolidLine(f), FinishEntity(false), true;
+        if (n == 7 || n >= 9) {
+            StoreSolidLine(f);
+            return true;
+        }
         return false;
     }
     if (n >= 9) {
-        if (k == "sc") return StoreArcSolid(h.ScSolids, kSc, f), FinishEntity(false), true;
-        if (k == "se") return StoreArcSolid(h.SeSolids, kSe, f), FinishEntity(false), true;
-        if (k == "so") return StoreRingSolid(h.SoSolids, kSo, f), FinishEntity(false), true;
-        if (k == "sg") return StoreRingSolid(h.SgSolids, kSg, f), FinishEntity(false), true;
+        if (k == "sc") {
+            StoreArcSolid(h.ScSolids, kSc, f);
+            return true;
+        }
+        if (k == "se") {
+            StoreArcSolid(h.SeSolids, kSe, f);
+            return true;
+        }
+        if (k == "so") {
+            StoreRingSolid(h.SoSolids, kSo, f);
+            return true;
+        }
+        if (k == "sg") {
+            StoreRingSolid(h.SgSolids, kSg, f);
+            return true;
+        }
     }
     return false;
 }
@@ -529,7 +572,13 @@ void ParseExchangeLines(std::string_view line) {
         HostState.HostFileName = std::string(Copy(k, 6, std::string_view::npos));
         return;
     }
-    if (!k.empty() && MayBeKeyword(k[0]) && KeywordLine(f)) return;
+    if (!k.empty() && MayBeKeyword(k[0])) {
+        if (SettingLine(f)) return;
+        if (EntityLine(f)) {
+            FinishEntity(false);
+            return;
+        }
+    }
     if (f.count == 4) PlainLine(f);
 }
 
