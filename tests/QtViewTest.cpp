@@ -114,6 +114,18 @@ TEST_F(QtView, EnterPressesOk) {
     EXPECT_EQ(settings[6], "25");
 }
 
+TEST_F(QtView, EnterInTheWidthBoxPressesOk) {
+    Show({"1", "6"}, [](qtview::Form1Window& w) {
+        w.PageControl1->setCurrentIndex(0);
+        w.ComboBox3->setFocus();
+        QTest::keyClicks(w.ComboBox3, "45");
+        QTest::keyClick(w.ComboBox3, Qt::Key_Return);
+    });
+    const auto settings = SplitCrLf(dir.Read("t742.dat"));
+    ASSERT_EQ(settings.size(), 32u);
+    EXPECT_EQ(settings[5], "45");
+}
+
 TEST_F(QtView, EscapeCancelsButKeepsListEdits) {
     Show({"1", "6"}, [](qtview::Form1Window& w) {
         w.Edits.at("EditA1")->setText("55");
