@@ -30,7 +30,7 @@ press_enter_in() {
   done
   [ -n "$window" ] || { echo "no window from $*"; return 1; }
   sleep 0.5
-  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  timeout 10 xdotool windowfocus --sync "$window" 2>/dev/null || true
   xdotool key Return
   for _ in $(seq 300); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$app" 2>/dev/null; then echo "$* did not close"; kill "$app"; return 1; fi

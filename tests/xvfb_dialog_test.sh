@@ -23,7 +23,7 @@ for _ in $(seq 100); do
 done
 [ -n "$window" ] || { echo "no window appeared"; exit 1; }
 sleep 0.3
-xdotool windowfocus --sync "$window"
+timeout 10 xdotool windowfocus --sync "$window" || true
 xdotool key Return
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$app" 2>/dev/null; then echo "t742 did not close"; kill "$app"; exit 1; fi
