@@ -4,11 +4,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build-windows.sh >/dev/null
-display=:$((120 + RANDOM % 60))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+fd=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null || true' EXIT
-for _ in $(seq 50); do DISPLAY=$display xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill "$xvfb" 2>/dev/null || true; rm -f "$fd"' EXIT
+for _ in $(seq 100); do [ -s "$fd" ] && break; sleep 0.1; done
+display=:$(cat "$fd")
 # Wine binds its windows to the display of the first program its server runs.
 export DISPLAY=$display WINEDEBUG=-all
 wineserver -k 2>/dev/null || true

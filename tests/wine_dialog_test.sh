@@ -12,11 +12,11 @@ cp "$linux" "$view" "$root/linux/"
 cp "$exe" "$root/テスト/"
 for d in "$root/linux" "$root/テスト"; do printf 'hk 15\r\nhp1 10 20\r\n' >"$d/JWC_TEMP.TXT"; done
 
-display=:$((200 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# A display number that no other X server holds, chosen by Xvfb itself.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$root/display" >/dev/null 2>&1 &
 xvfb=$!
-export DISPLAY=$display WINEDEBUG=-all
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$root/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$root/display") WINEDEBUG=-all
 
 # Starts the program in its folder, waits for its window, presses Enter.
 press_enter_in() {
@@ -29,10 +29,15 @@ press_enter_in() {
     sleep 0.1
   done
   [ -n "$window" ] || { echo "no window from $*"; return 1; }
-  sleep 0.5
-  timeout 10 xdotool windowfocus --sync "$window" 2>/dev/null || true
-  xdotool key Return
-  for _ in $(seq 300); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  # Enter goes to the focused window; pressed again should the first one come
+  # before the window took the focus.
+  for _ in 1 2 3; do
+    sleep 0.5
+    timeout 10 xdotool windowfocus --sync "$window" 2>/dev/null || true
+    xdotool key Return
+    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$app" 2>/dev/null || break
+  done
   if kill -0 "$app" 2>/dev/null; then echo "$* did not close"; kill "$app"; return 1; fi
   wait "$app"
 }
