@@ -4,43 +4,18 @@
 # and the files the two leave must be the same, byte for byte.
 #   wine_dialog_test.sh LINUX-t742 LINUX-libt742view.so WINDOWS-t742.exe
 set -euo pipefail
+source "$(dirname "$0")/dialog_support.sh"
 linux=$1 view=$2 exe=$3
 root=$(mktemp -d)
+xvfb=
 trap 'kill "$xvfb" 2>/dev/null || true; rm -rf "$root"' EXIT
 mkdir -p "$root/linux" "$root/テスト"
 cp "$linux" "$view" "$root/linux/"
 cp "$exe" "$root/テスト/"
 for d in "$root/linux" "$root/テスト"; do printf 'hk 15\r\nhp1 10 20\r\n' >"$d/JWC_TEMP.TXT"; done
 
-# A display number that no other X server holds, chosen by Xvfb itself.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$root/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$root/display" ] && break; sleep 0.1; done
-export DISPLAY=:$(cat "$root/display") WINEDEBUG=-all
-
-# Starts the program in its folder, waits for its window, presses Enter.
-press_enter_in() {
-  local folder=$1
-  shift
-  (cd "$folder" && exec "$@" 2 6) &
-  local app=$! window=
-  for _ in $(seq 300); do
-    window=$(xdotool search --name '^Velmora$' 2>/dev/null | head -1) && [ -n "$window" ] && break
-    sleep 0.1
-  done
-  [ -n "$window" ] || { echo "no window from $*"; return 1; }
-  # Enter goes to the focused window; pressed again should the first one come
-  # before the window took the focus.
-  for _ in 1 2 3; do
-    sleep 0.5
-    timeout 10 xdotool windowfocus --sync "$window" 2>/dev/null || true
-    xdotool key Return
-    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app" 2>/dev/null || break
-  done
-  if kill -0 "$app" 2>/dev/null; then echo "$* did not close"; kill "$app"; return 1; fi
-  wait "$app"
-}
+start_xvfb
+export WINEDEBUG=-all
 
 # Wine binds its windows to the display of the first program its server runs.
 wineserver -k 2>/dev/null || true
