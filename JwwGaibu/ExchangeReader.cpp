@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 #include "JwwGaibu/HostState.h"
 #include "MyFunc/Files.h"
@@ -607,19 +608,20 @@ bool ReadExchangeFile(const std::string& path) {
     if (!file.IsOpen()) return false;
     // Read in chunks: a line that spans two chunks is gathered in `carry`.
     constexpr size_t kChunk = 1 << 18;
-    std::string chunk(kChunk, '\0');
+    // Not zero-filled: a small file touches only the pages it is read into.
+    const std::unique_ptr<char[]> chunk(new char[kChunk]);
     std::string carry;
     std::string scratch;
     bool ok = true;
     bool ended = false;
     while (!ended) {
-        const std::ptrdiff_t got = file.Read(chunk.data(), kChunk);
+        const std::ptrdiff_t got = file.Read(chunk.get(), kChunk);
         if (got < 0) {
             ok = false;
             break;
         }
         if (got == 0) break;
-        const char* p = chunk.data();
+        const char* p = chunk.get();
         const char* end = p + got;
         while (p < end) {
             const char* lf =

@@ -10,6 +10,7 @@
 #include "JwwGaibu/HostState.h"
 #include "MyFunc/Files.h"
 #include "MyFunc/TextConv.h"
+#include "Unit1/LineReader.h"
 
 namespace hoststandin {
 
@@ -107,13 +108,8 @@ bool LastSolid(DrawnSolid& out) {
 Answer ReadAnswer(const std::string& bytes) {
     Answer answer;
     JwwGaibu::InitHostState();
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string line = bytes.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+    for (Unit1::LineReader lines(bytes); !lines.AtEnd();) {
+        const std::string line(lines.Next());
         Command c{line, "", true};
         const size_t entities = HostState.EntityOrder.size();
         JwwGaibu::ParseExchangeLines(line);
@@ -144,15 +140,8 @@ Answer ReadAnswer(const std::string& bytes) {
 
 JwwGaibu::HostStateRecord ReadDrawing(const std::string& bytes) {
     JwwGaibu::InitHostState();
-    size_t start = 0;
-    while (start < bytes.size()) {
-        size_t end = bytes.find('\n', start);
-        if (end == std::string::npos) end = bytes.size();
-        std::string_view line(bytes.data() + start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        JwwGaibu::ParseExchangeLines(line);
-        start = end + 1;
-    }
+    for (Unit1::LineReader lines(bytes); !lines.AtEnd();)
+        JwwGaibu::ParseExchangeLines(lines.Next());
     JwwGaibu::HostStateRecord drawing = std::move(HostState);
     JwwGaibu::ReleaseHostState();
     return drawing;

@@ -4,7 +4,7 @@
 #include <QTabWidget>
 #include <cstdio>
 
-#include "JwwGaibu/HostState.h"
+#include "Unit1/DialogSample.h"
 #include "Unit1/Form.h"
 #include "qtview/Form1Window.h"
 
@@ -16,17 +16,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
-    JwwGaibu::InitHostState();
-    JwwGaibu::HostState.AxisAngle = 30;
     Unit1::TForm1 form;
-    form.Mode = 2;  // the arc page's mode: the full-circle group shows greyed
-    form.Step = 6;
-    form.PrepareDialog();
-    form.ComboBox1.ItemIndex = 3;
-    form.ComboBox3.Text = "25";
-    form.ListBox1.Items = {"C=3 F=0 S=0 W=25", "C=1 F=1 S=255 W=50", "C=12 F=0 S=0 W="};
-    form.ListBox2.Items = {"S=0 A=100 B=100 C=100 D=100 E=0 J=0 F=50 G=0 H=360",
-                           "S=1 A=100 B=100 C=80 D=40 E=30 J=1 F=20 G=0 H=90"};
+    Unit1::PrepareDialogSample(form);
     qtview::Form1Window window(form, &Unit1::InvokeFormEvent);
     window.Push();
     for (int page = 0; page < 4; ++page) {
