@@ -1,7 +1,9 @@
 #include "TestSupport.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -119,7 +121,19 @@ int Installed::Run(const std::vector<std::string>& args,
     std::vector<const wchar_t*> argv;
     for (const auto& a : wargs) argv.push_back(a.c_str());
     argv.push_back(nullptr);
-    const intptr_t status = ::_wspawnv(_P_WAIT, exe.c_str(), argv.data());
+    // Under Wine on a loaded machine, creating a process now and then fails
+    // before the program starts (errno set, files untouched); that is the
+    // harness's failure, not the program's, so it is tried again. An exit
+    // status of -1 from a program that ran leaves errno at 0 and is returned.
+    intptr_t status = -1;
+    for (int attempt = 1; attempt <= 5; ++attempt) {
+        errno = 0;
+        status = ::_wspawnv(_P_WAIT, exe.c_str(), argv.data());
+        if (status != -1 || errno == 0) break;
+        std::fprintf(stderr, "starting %s failed (errno %d), attempt %d\n", kProgramName, errno,
+                     attempt);
+        ::Sleep(200);
+    }
     for (const auto& kv : env) ::_wputenv(wide(kv.substr(0, kv.find('=') + 1)).c_str());
     return static_cast<int>(status);
 }
