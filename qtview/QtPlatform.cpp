@@ -14,27 +14,34 @@
 
 namespace qtview {
 
-bool DisplayReachable() {
+DisplayProbe::DisplayProbe() {
     const char* platform = std::getenv("QT_QPA_PLATFORM");
     const std::string name = platform != nullptr ? platform : "";
     if (name.rfind("wayland", 0) == 0) {
         const char* w = std::getenv("WAYLAND_DISPLAY");
-        return w != nullptr && *w != '\0';
+        reachable_ = w != nullptr && *w != '\0';
+        return;
     }
-    if (!name.empty() && name.rfind("xcb", 0) != 0) return true;  // offscreen, vnc, ...
+    if (!name.empty() && name.rfind("xcb", 0) != 0) {  // offscreen, vnc, ...
+        reachable_ = true;
+        return;
+    }
     const char* display = std::getenv("DISPLAY");
-    if (display == nullptr || *display == '\0') return false;
-    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-    const bool ok = xcb_connection_has_error(c) == 0;
-    xcb_disconnect(c);
-    return ok;
+    if (display == nullptr || *display == '\0') return;
+    connection_ = xcb_connect(nullptr, nullptr);
+    reachable_ = xcb_connection_has_error(connection_) == 0;
+}
+
+DisplayProbe::~DisplayProbe() {
+    if (connection_ != nullptr) xcb_disconnect(connection_);
 }
 
 QtPlatform::~QtPlatform() = default;
 
 bool QtPlatform::Available() {
     if (app_) return true;
-    if (!DisplayReachable()) return false;
+    const DisplayProbe probe;
+    if (!probe.Reachable()) return false;
     // The dialog is laid out in pixels and is not scaled with the screen.
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     app_ = std::make_unique<QApplication>(argc_, argv_);

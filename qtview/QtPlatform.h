@@ -6,6 +6,8 @@
 
 #include "Unit1/Platform.h"
 
+struct xcb_connection_t;
+
 namespace qtview {
 
 class Form1Window;
@@ -35,7 +37,20 @@ class QtPlatform : public Unit1::FormPlatform {
 };
 
 // Whether Qt's platform can open a window here: asking Qt itself aborts the
-// program when no display answers.
-bool DisplayReachable();
+// program when no display answers. The probe's X connection stays open while
+// it lives, so that Qt connects before it closes: an X server left without
+// clients resets and refuses whoever connects at that moment.
+class DisplayProbe {
+  public:
+    DisplayProbe();
+    ~DisplayProbe();
+    DisplayProbe(const DisplayProbe&) = delete;
+    DisplayProbe& operator=(const DisplayProbe&) = delete;
+    bool Reachable() const { return reachable_; }
+
+  private:
+    xcb_connection_t* connection_ = nullptr;
+    bool reachable_ = false;
+};
 
 }  // namespace qtview
