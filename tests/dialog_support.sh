@@ -1,11 +1,13 @@
 # Shared by the tests of the real window: sourced, not run.
 
 # Starts Xvfb on a display number that no other X server holds (chosen by Xvfb
-# itself) and exports DISPLAY; the server's pid is in $xvfb.
+# itself) and exports DISPLAY; the server's pid is in $xvfb. Without -noreset
+# the server resets whenever its last client leaves (xdotool polling for the
+# window does so often) and refuses a program that connects at that moment.
 start_xvfb() {
   local fd
   fd=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fd" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fd" >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 100); do [ -s "$fd" ] && break; sleep 0.1; done
   export DISPLAY=:$(cat "$fd")
