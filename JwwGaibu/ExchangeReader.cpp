@@ -1,12 +1,12 @@
 #include "JwwGaibu/ExchangeReader.h"
 
-#include <array>
 #include <cmath>
 #include <cstring>
-#include <memory>
 
+#include "JwwGaibu/EntityDecode.h"
 #include "JwwGaibu/HostState.h"
-#include "MyFunc/Files.h"
+#include "JwwGaibu/Tokenizer.h"
+#include "MyFunc/FileView.h"
 #include "MyFunc/TextConv.h"
 
 namespace JwwGaibu {
@@ -16,102 +16,7 @@ using MyFunc::TextToInt;
 
 namespace {
 
-// The fields of the line being handled. The bytes live in one buffer that is
-// reused from line to line, so tokenizing allocates nothing once it is large
-// enough for the longest line.
-struct Fields {
-    std::string bytes;
-    uint32_t start[kMaxFields + 1] = {};
-    uint32_t length[kMaxFields + 1] = {};
-    int count = 0;
-
-    // Field n, 1-based; empty beyond the count.
-    std::string_view operator[](int n) const {
-        if (n < 1 || n > count) return {};
-        return std::string_view(bytes.data() + start[n], length[n]);
-    }
-    double Float(int n) const { return TextToFloat((*this)[n]); }
-    int32_t Int(int n) const { return TextToInt((*this)[n]); }
-};
-
 Fields gFields;
-
-// What the tokenizer does with each byte.
-enum ByteClass : unsigned char { kKeep, kLead, kQuote, kEquals, kBlank, kTab, kDrop };
-
-constexpr std::array<ByteClass, 256> MakeByteClasses() {
-    std::array<ByteClass, 256> c{};
-    for (int b = 0; b < 256; ++b) {
-        const auto u = static_cast<unsigned char>(b);
-        if (MyFunc::IsLeadByte(u))
-            c[u] = kLead;
-        else if (b == '"')
-            c[u] = kQuote;
-        else if (b == '=')
-            c[u] = kEquals;
-        else if (b == ' ')
-            c[u] = kBlank;
-        else if (b == '\t')
-            c[u] = kTab;
-        else if (b >= 0x20 && b <= 0xFD)
-            c[u] = kKeep;
-        else
-            c[u] = kDrop;
-    }
-    return c;
-}
-
-constexpr std::array<ByteClass, 256> kByteClass = MakeByteClasses();
-
-void Tokenize(std::string_view line, Fields& f) {
-    // The fields never hold more bytes than the line, so the buffer is sized once.
-    if (f.bytes.size() < line.size()) f.bytes.resize(line.size());
-    char* out = f.bytes.data();
-    uint32_t used = 0;
-    int current = 1;
-    f.start[1] = 0;
-    bool splitting = true;
-    const auto* p = reinterpret_cast<const unsigned char*>(line.data());
-    const size_t n = line.size();
-    for (size_t i = 0; i < n; ++i) {
-        const unsigned char b = p[i];
-        switch (kByteClass[b]) {
-            case kKeep:
-                out[used++] = static_cast<char>(b);
-                break;
-            case kLead:
-                if (i + 1 >= n) goto done;  // a lead byte without its trail byte is dropped
-                out[used++] = static_cast<char>(b);
-                out[used++] = static_cast<char>(p[++i]);
-                break;
-            case kQuote:
-                if (splitting)
-                    splitting = false;
-                else
-                    out[used++] = '"';
-                break;
-            case kEquals:
-                out[used++] = '=';
-                splitting = false;
-                break;
-            case kBlank:
-            case kTab:
-                if (!splitting) {
-                    if (b == ' ') out[used++] = ' ';  // tabs are dropped once splitting is off
-                } else if (used > f.start[current]) {
-                    if (current == kMaxFields) goto done;  // surplus fields are ignored
-                    f.length[current] = used - f.start[current];
-                    f.start[++current] = used;
-                }
-                break;
-            case kDrop:
-                break;
-        }
-    }
-done:
-    f.length[current] = used - f.start[current];
-    f.count = current;
-}
 
 bool StartsWith(std::string_view s, std::string_view prefix) {
     return s.size() >= prefix.size() && std::memcmp(s.data(), prefix.data(), prefix.size()) == 0;
@@ -129,36 +34,10 @@ std::string_view Copy(std::string_view s, size_t from, size_t count) {
     return s.substr(from - 1, count);
 }
 
-std::string CutTo255(std::string_view s) {
-    return std::string(s.substr(0, 255));
-}
-
 EntityHeader CurrentHeader() {
     const HostStateRecord& h = HostState;
     return EntityHeader{h.HhpValue,        h.CurrentGroup, h.CurrentLayer, h.CurrentColor,
                         h.CurrentLineType, h.CurrentWidth, h.ZFlags};
-}
-
-// Appends a record, headed by the current attributes, to its list and its place
-// to EntityOrder.
-template <typename Record>
-Record& Store(EntityList<Record>& list, EntityType type) {
-    HostStateRecord& h = HostState;
-    h.EntityOrder.push_back(EntityRef{type, static_cast<int32_t>(list.size())});
-    Record& r = list.emplace_back();
-    r.Header = CurrentHeader();
-    return r;
-}
-
-// After every stored entity: the z flags are cleared, and every entity but a
-// plain line also ends a polyline run and a pending compound.
-void FinishEntity(bool keepRunState) {
-    HostStateRecord& h = HostState;
-    h.ZFlags = 0;
-    if (!keepRunState) {
-        h.InPolyline = false;
-        h.CompoundPending = false;
-    }
 }
 
 // Group, layer: one hexadecimal digit as the third character, 0 when not 0..15.
@@ -167,91 +46,6 @@ int32_t HexDigitField(std::string_view field1) {
     if (field1.size() >= 3) text.push_back(field1[2]);
     const int32_t v = TextToInt(text);
     return (v < 0 || v > 15) ? 0 : v;
-}
-
-void FillText(TextRecord& t, int kind, const Fields& f) {
-    const HostStateRecord& h = HostState;
-    t.TextKind = kind;
-    t.Cc = h.TextCc;
-    t.Style = h.CurrentTextStyle;
-    const TextStyle& style = (t.Style >= 1 && t.Style <= 10)
-                                 ? h.TextStyles[static_cast<size_t>(t.Style)]
-                                 : h.CurrentFreeText;
-    t.Width = style.Width;
-    t.Height = style.Height;
-    t.Spacing = style.Spacing;
-    t.Header.Color = style.Color;
-    for (int i = 0; i < 4; ++i) t.Values[static_cast<size_t>(i)] = f.Float(2 + i);
-    t.FontName = CutTo255(h.CurrentFontName);
-    t.Text = CutTo255(f[6]);
-}
-
-bool Coincide(double ax, double ay, double bx, double by) {
-    return std::fabs(ax - bx) <= 1e-10 && std::fabs(ay - by) <= 1e-10;
-}
-
-struct P {
-    double x, y;
-};
-
-void StoreSl2(P a, P b) {
-    Sl2Record& r = Store(HostState.Solids2, kSl2);
-    r.Rgb = HostState.CurrentRgb;
-    r.X1 = a.x, r.Y1 = a.y, r.X2 = b.x, r.Y2 = b.y;
-}
-void StoreSl3(P a, P b, P c) {
-    Sl3Record& r = Store(HostState.Solids3, kSl3);
-    r.Rgb = HostState.CurrentRgb;
-    r.X1 = a.x, r.Y1 = a.y, r.X2 = b.x, r.Y2 = b.y, r.X3 = c.x, r.Y3 = c.y;
-}
-
-void StoreSolidLine(const Fields& f) {
-    const P p1{f.Float(2), f.Float(3)}, p2{f.Float(4), f.Float(5)}, p3{f.Float(6), f.Float(7)};
-    auto same = [](P a, P b) { return Coincide(a.x, a.y, b.x, b.y); };
-    if (f.count == 7) {
-        if (same(p1, p2))
-            StoreSl2(p1, p3);
-        else if (same(p2, p3))
-            StoreSl2(p1, p2);
-        else
-            StoreSl3(p1, p2, p3);
-        return;
-    }
-    const P p4{f.Float(8), f.Float(9)};
-    if (same(p1, p2) && same(p1, p3))
-        StoreSl2(p1, p4);
-    else if (same(p2, p3) && same(p2, p4))
-        StoreSl2(p1, p2);
-    else if (same(p1, p2) && same(p3, p4))
-        StoreSl2(p1, p3);
-    else if (same(p4, p1) || same(p4, p2) || same(p4, p3))
-        StoreSl3(p1, p2, p3);
-    else if (same(p3, p1) || same(p3, p2))
-        StoreSl3(p1, p2, p4);
-    else if (same(p2, p1))
-        StoreSl3(p1, p3, p4);
-    else {
-        Sl4Record& r = Store(HostState.Solids4, kSl4);
-        r.Rgb = HostState.CurrentRgb;
-        r.X1 = p1.x, r.Y1 = p1.y, r.X2 = p2.x, r.Y2 = p2.y;
-        r.X3 = p3.x, r.Y3 = p3.y, r.X4 = p4.x, r.Y4 = p4.y;
-    }
-}
-
-void StoreArcSolid(EntityList<ArcSolidRecord>& list, EntityType type, const Fields& f) {
-    ArcSolidRecord& r = Store(list, type);
-    r.Rgb = HostState.CurrentRgb;
-    r.X = f.Float(2), r.Y = f.Float(3), r.Radius = f.Float(4), r.Flatness = f.Float(5);
-    r.Tilt = f.Float(6), r.StartAngle = f.Float(7), r.ArcAngle = f.Float(8);
-    r.Kind = f.Int(9);
-}
-
-void StoreRingSolid(EntityList<RingSolidRecord>& list, EntityType type, const Fields& f) {
-    RingSolidRecord& r = Store(list, type);
-    r.Rgb = HostState.CurrentRgb;
-    r.X = f.Float(2), r.Y = f.Float(3), r.Radius = f.Float(4), r.Flatness = f.Float(5);
-    r.Tilt = f.Float(6), r.StartAngle = f.Float(7), r.ArcAngle = f.Float(8);
-    r.InnerRadius = f.Float(9);
 }
 
 void PickedPointLine(std::string_view k, const Fields& f) {
@@ -282,28 +76,6 @@ void HhpLine(std::string_view k) {
         if (p > 4) n = p - 4;
     }
     HostState.HhpValue = TextToInt(Copy(k, 4, n));
-}
-
-int TextKindOf(std::string_view k) {
-    static constexpr std::string_view kKinds[] = {"ch", "cv", "cs", "cr", "co",
-                                                  "cp", "ct", "ck", "cz", "c2"};
-    for (int i = 0; i < 10; ++i)
-        if (k == kKinds[i]) return i;
-    return -1;
-}
-
-void PlainLine(const Fields& f) {
-    HostStateRecord& h = HostState;
-    if (h.CompoundPending) {
-        h.PendingLine =
-            LineRecord{CurrentHeader(), 0, f.Float(1), f.Float(2), f.Float(3), f.Float(4)};
-        h.ZFlags = 0;
-        return;
-    }
-    LineRecord& r = Store(h.Lines, kLine);
-    r.PolylineNumber = h.InPolyline ? h.PolylineCount : 0;
-    r.X1 = f.Float(1), r.Y1 = f.Float(2), r.X2 = f.Float(3), r.Y2 = f.Float(4);
-    FinishEntity(true);
 }
 
 // Rows 2 to 27: settings, attributes, picked points. True when the line was
@@ -456,194 +228,242 @@ bool SettingLine(const Fields& f) {
     return false;
 }
 
-// Rows 28 to 40: entities. True when the line stored one.
-bool EntityLine(const Fields& f) {
-    HostStateRecord& h = HostState;
-    const std::string_view k = f[1];
-    const int n = f.count;
-
-    if (k == "ci") {
-        if (n == 4) {
-            CiRecord& r = Store(h.Circles, kCi);
-            r.X = f.Float(2), r.Y = f.Float(3), r.R = f.Float(4);
-            return true;
-        }
-        if (n >= 8) {
-            CiArcRecord& r = Store(h.CircleArcs, kCiArc);
-            for (int i = 0; i < 7; ++i) r.Values[static_cast<size_t>(i)] = f.Float(2 + i);
-            return true;
-        }
-        return false;
-    }
-    if (const int kind = TextKindOf(k); kind >= 0) {
-        if (n < 6) return false;
-        if (h.CompoundPending && kind == 2) {
-            CompoundRecord& r = Store(h.Compounds, kCompound);
-            r.Line = h.PendingLine;
-            r.Text.Header = CurrentHeader();
-            FillText(r.Text, kind, f);
-        } else {
-            FillText(Store(h.Texts, kText), kind, f);
-        }
-        return true;
-    }
-    if (k == "pt") {
-        if (n == 3) {
-            PtRecord& r = Store(h.Points, kPt);
-            r.Header.Color = h.PointColor;
-            r.X = f.Float(2), r.Y = f.Float(3);
-            return true;
-        }
-        if (n >= 6) {
-            PtExRecord& r = Store(h.PointsEx, kPtEx);
-            r.Header.Color = h.PointColor;
-            r.X = f.Float(2), r.Y = f.Float(3), r.A = f.Float(4), r.B = f.Float(5), r.N = f.Int(6);
-            return true;
-        }
-        return false;
-    }
-    if (k == "BL") {
-        if (n < 4) return false;
-        BlRecord& r = Store(h.Blocks, kBl);
-        r.X = f.Float(2), r.Y = f.Float(3), r.Name = std::string(f[4]);
-        return true;
-    }
-    if (k == "sl") {
-        if (n == 5) {
-            StoreSl2({f.Float(2), f.Float(3)}, {f.Float(4), f.Float(5)});
-            return true;
-        }
-        if (n == 7 || n >= 9) {
-            StoreSolidLine(f);
-            return true;
-        }
-        return false;
-    }
-    if (n >= 9) {
-        if (k == "sc") {
-            StoreArcSolid(h.ScSolids, kSc, f);
-            return true;
-        }
-        if (k == "se") {
-            StoreArcSolid(h.SeSolids, kSe, f);
-            return true;
-        }
-        if (k == "so") {
-            StoreRingSolid(h.SoSolids, kSo, f);
-            return true;
-        }
-        if (k == "sg") {
-            StoreRingSolid(h.SgSolids, kSg, f);
-            return true;
-        }
-    }
-    return false;
-}
-
-// Whether a keyword row can possibly take a line whose field 1 starts with c;
-// lets plain coordinate lines skip the keyword tests.
-bool MayBeKeyword(char c) {
-    switch (c) {
+// Whether field 1 may start a setting row: those rows all begin with one of
+// these; lines of numbers and entity keywords skip them.
+bool MayBeSetting(std::string_view k) {
+    switch (k[0]) {
         case 'h':
         case 'b':
         case 'l':
-        case 'c':
         case 'z':
-        case 'p':
         case 'm':
         case '#':
-        case 'B':
-        case 's':
             return true;
+        case 'c':
+            return k.size() >= 2 && (k[1] == 'n' || k[1] == 'c');
+        case 'p':
+            return k.size() >= 2 && (k[1] == 'n' || k[1] == 'l');
         default:
             return false;
     }
 }
 
+// Rows 28 to 40: the entity a line stores, from its keyword and field count;
+// 0 when it stores none. An "sl" line that needs its points to tell gives kSl3.
+int32_t EntityTypeOf(std::string_view k, int n) {
+    if (k.size() != 2) return 0;
+    // Every entity keyword has two letters: one switch on both.
+    switch (static_cast<unsigned char>(k[0]) << 8 | static_cast<unsigned char>(k[1])) {
+        case 'c' << 8 | 'i':
+            return n == 4 ? kCi : n >= 8 ? kCiArc : 0;
+        case 'p' << 8 | 't':
+            return n == 3 ? kPt : n >= 6 ? kPtEx : 0;
+        case 'B' << 8 | 'L':
+            return n >= 4 ? kBl : 0;
+        case 's' << 8 | 'l':
+            return n == 5 ? kSl2 : (n == 7 || n >= 9) ? kSl3 : 0;
+        case 's' << 8 | 'c':
+            return n >= 9 ? kSc : 0;
+        case 's' << 8 | 'e':
+            return n >= 9 ? kSe : 0;
+        case 's' << 8 | 'o':
+            return n >= 9 ? kSo : 0;
+        case 's' << 8 | 'g':
+            return n >= 9 ? kSg : 0;
+        default:
+            return TextKindOf(k) >= 0 && n >= 6 ? kText : 0;
+    }
+}
+
+void AppendTo(int32_t type, uint64_t at) {
+    HostStateRecord& h = HostState;
+    switch (type) {
+        case kLine:
+            h.Lines.Append(at);
+            break;
+        case kCi:
+            h.Circles.Append(at);
+            break;
+        case kCiArc:
+            h.CircleArcs.Append(at);
+            break;
+        case kText:
+            h.Texts.Append(at);
+            break;
+        case kPt:
+            h.Points.Append(at);
+            break;
+        case kPtEx:
+            h.PointsEx.Append(at);
+            break;
+        case kCompound:
+            h.Compounds.Append(at);
+            break;
+        case kBl:
+            h.Blocks.Append(at);
+            break;
+        case kSl2:
+            h.Solids2.Append(at);
+            break;
+        case kSl3:
+            h.Solids3.Append(at);
+            break;
+        case kSl4:
+            h.Solids4.Append(at);
+            break;
+        case kSc:
+            h.ScSolids.Append(at);
+            break;
+        case kSe:
+            h.SeSolids.Append(at);
+            break;
+        case kSo:
+            h.SoSolids.Append(at);
+            break;
+        default:
+            h.SgSolids.Append(at);
+            break;
+    }
+    h.EntityOrder.Append(static_cast<EntityType>(type));
+}
+
+// Stores the entity of `line` (at `at` in the source, or copied there now),
+// with the current attributes. Then the z flags are cleared, and every
+// entity but a plain line also ends a polyline run and a pending compound.
+void Store(int32_t type, std::string_view line, uint64_t at) {
+    HostStateRecord& h = HostState;
+    EntitySource& source = *h.Source;
+    if (at == EntitySource::kNoOffset) at = source.CopyLine(line);
+    if (source.AttributesChanged) {
+        Attributes a;
+        a.From = at;
+        a.Header = CurrentHeader();
+        a.PolylineNumber = h.InPolyline ? h.PolylineCount : 0;
+        a.Rgb = h.CurrentRgb;
+        a.Cc = h.TextCc;
+        a.Style = h.CurrentTextStyle;
+        a.PointColor = h.PointColor;
+        const TextStyle& style = (a.Style >= 1 && a.Style <= 10)
+                                     ? h.TextStyles[static_cast<size_t>(a.Style)]
+                                     : h.CurrentFreeText;
+        source.AddAttributes(a, style, std::string_view(h.CurrentFontName).substr(0, 255),
+                             h.PendingLine);
+    }
+    AppendTo(type, at);
+    const bool endsRun = type != kLine && (h.InPolyline || h.CompoundPending);
+    if (h.ZFlags != 0 || endsRun) source.AttributesChanged = true;
+    h.ZFlags = 0;
+    if (type != kLine) h.InPolyline = h.CompoundPending = false;
+}
+
+// The type an "sl" line of 7 or 9 and more fields stores; a line of numbers
+// is read in place.
+template <typename FieldsOf>
+int32_t SolidType(std::string_view line, const LineShape& shape, FieldsOf fields) {
+    if (!shape.Plain) return ClassifySolid(fields()).Type;
+    // Points coincide only when their x do: while no two x do, the solid
+    // keeps all its points and the y need not be read.
+    const char* p = shape.Keyword.data() + shape.Keyword.size();
+    const char* const end = line.data() + line.size();
+    const int points = shape.Count == 7 ? 3 : 4;
+    double v[8] = {};
+    const char* y[4] = {};
+    for (int i = 0; i < 2 * points; ++i) {
+        while (p < end && (*p == ' ' || *p == '\t')) ++p;
+        if (i % 2 == 0) {
+            p = MyFunc::ReadFloatField(p, end, v[i]);
+        } else {
+            y[i / 2] = p;
+            while (p < end && *p != ' ' && *p != '\t') ++p;
+        }
+    }
+    bool xMeet = false;
+    for (int i = 0; i < points; ++i)
+        for (int j = i + 1; j < points; ++j) xMeet |= std::fabs(v[2 * i] - v[2 * j]) <= 1e-10;
+    if (!xMeet) return points == 3 ? kSl3 : kSl4;
+    for (int i = 0; i < points; ++i) MyFunc::ReadFloatField(y[i], end, v[2 * i + 1]);
+    return ClassifySolid(shape.Count, v).Type;
+}
+
+// Handles one line, already cleaned of CRs; `at` is where it lies in the
+// entity source, or kNoOffset for a line that is not kept there.
+void HandleLine(std::string_view line, const LineShape& shape, uint64_t at) {
+    if (line.empty()) return;
+    HostStateRecord& h = HostState;
+    // Lines of numbers are only measured; anything else is tokenized.
+    bool tokenized = !shape.Simple;
+    if (tokenized) Tokenize(line, gFields);
+    const std::string_view k = tokenized ? gFields[1] : shape.Keyword;
+    const int n = tokenized ? gFields.count : shape.Count;
+    if (n == 1 && k.empty()) return;
+    auto fields = [&]() -> const Fields& {
+        if (!tokenized) Tokenize(line, gFields), tokenized = true;
+        return gFields;
+    };
+
+    if (k.find("file=") != std::string_view::npos) {
+        h.HostFileName = std::string(Copy(k, 6, std::string_view::npos));
+        return;
+    }
+    if (!k.empty() && MayBeSetting(k) && SettingLine(fields())) {
+        h.Source->AttributesChanged = true;
+        return;
+    }
+    int32_t type = EntityTypeOf(k, n);
+    if (type == kSl3) type = SolidType(line, shape, fields);
+    if (type == kText && h.CompoundPending && k == "cs") type = kCompound;
+    if (type != 0) {
+        Store(type, line, at);
+        return;
+    }
+    if (n != 4) return;
+    // Row 41, a plain line; after "msg" it is held for the compound instead.
+    if (h.CompoundPending) {
+        const Fields& f = fields();
+        h.PendingLine =
+            LineRecord{CurrentHeader(), 0, f.Float(1), f.Float(2), f.Float(3), f.Float(4)};
+        h.ZFlags = 0;
+        h.Source->AttributesChanged = true;
+        return;
+    }
+    Store(kLine, line, at);
+}
+
 }  // namespace
 
 void ParseExchangeLines(std::string_view line) {
-    if (line.empty()) return;
-    Fields& f = gFields;
-    Tokenize(line, f);
-    const std::string_view k = f[1];
-    if (f.count == 1 && k.empty()) return;
-
-    if (k.find("file=") != std::string_view::npos) {
-        HostState.HostFileName = std::string(Copy(k, 6, std::string_view::npos));
-        return;
-    }
-    if (!k.empty() && MayBeKeyword(k[0])) {
-        if (SettingLine(f)) return;
-        if (EntityLine(f)) {
-            FinishEntity(false);
-            return;
-        }
-    }
-    if (f.count == 4) PlainLine(f);
+    HandleLine(line, ScanLine(line, line.size()), EntitySource::kNoOffset);
 }
-
-namespace {
-
-// Hands one raw line (without its LF) to the parser: CRs are dropped, and a
-// Ctrl-Z at its start ends the file. Returns false at such a Ctrl-Z.
-bool HandleRawLine(std::string_view raw, std::string& scratch) {
-    if (!raw.empty() && raw[0] == '\x1a') return false;
-    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);  // the usual CR LF
-    if (std::memchr(raw.data(), '\r', raw.size()) == nullptr) {
-        ParseExchangeLines(raw);
-        return true;
-    }
-    scratch.clear();
-    for (char c : raw)
-        if (c != '\r') scratch.push_back(c);
-    ParseExchangeLines(scratch);
-    return true;
-}
-
-}  // namespace
 
 bool ReadExchangeFile(const std::string& path) {
-    MyFunc::FileReader file(path);
-    if (!file.IsOpen()) return false;
-    // Read in chunks: a line that spans two chunks is gathered in `carry`.
-    constexpr size_t kChunk = 1 << 18;
-    // Not zero-filled: a small file touches only the pages it is read into.
-    const std::unique_ptr<char[]> chunk(new char[kChunk]);
-    std::string carry;
+    MyFunc::FileView file;
+    const bool ok = file.Open(path);
+    const char* const begin = file.data();
+    const char* end = begin + file.size();
+    // After a failed read only the lines read to their end count.
+    while (!ok && end > begin && end[-1] != '\n') --end;
+    if (end == begin) return ok;
+    // The file stays in memory as the source of the entities read from it.
+    const uint64_t base = HostState.Source->AddFile(std::move(file));
     std::string scratch;
-    bool ok = true;
-    bool ended = false;
-    while (!ended) {
-        const std::ptrdiff_t got = file.Read(chunk.get(), kChunk);
-        if (got < 0) {
-            ok = false;
-            break;
+    for (const char* p = begin; p < end;) {
+        if (*p == '\x1a') break;  // Ctrl-Z at a line start ends the file
+        const size_t readable = static_cast<size_t>(end - p);
+        size_t length = 0;
+        LineShape shape = ScanBytes(p, readable, readable, true, length);
+        std::string_view line(p, length);
+        const uint64_t at = base + static_cast<uint64_t>(p - begin);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // the usual CR LF
+        if (std::memchr(line.data(), '\r', line.size()) != nullptr) {
+            scratch.clear();
+            for (char c : line)
+                if (c != '\r') scratch.push_back(c);
+            line = scratch;
+            shape = ScanLine(line, line.size());
         }
-        if (got == 0) break;
-        const char* p = chunk.get();
-        const char* end = p + got;
-        while (p < end) {
-            const char* lf =
-                static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
-            if (lf == nullptr) {
-                carry.append(p, end);
-                break;
-            }
-            std::string_view line(p, static_cast<size_t>(lf - p));
-            if (!carry.empty()) {
-                carry.append(line);
-                line = carry;
-            }
-            if (!HandleRawLine(line, scratch)) {
-                ended = true;
-                break;
-            }
-            carry.clear();
-            p = lf + 1;
-        }
+        HandleLine(line, shape, at);
+        p += length + 1;
     }
-    if (ok && !ended && !carry.empty()) HandleRawLine(carry, scratch);
     return ok;
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "JwwGaibu/Tokenizer.h"  // kMaxFields
+
 namespace JwwGaibu {
 
 // True when the file existed and was read to its end (or to a Ctrl-Z that
@@ -12,9 +14,5 @@ bool ReadExchangeFile(const std::string& path);
 
 // Handles one line of the exchange file, without its line end.
 void ParseExchangeLines(std::string_view line);
-
-// A line holds at most this many fields; whatever follows the 32nd field is
-// ignored (no record of the format needs more than 17).
-inline constexpr int kMaxFields = 32;
 
 }  // namespace JwwGaibu

@@ -102,6 +102,10 @@ int32_t TextToInt(std::string_view text) {
     return static_cast<int32_t>(value);
 }
 
+// Powers of ten that are exact doubles.
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
 double TextToFloat(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
@@ -136,9 +140,6 @@ double TextToFloat(std::string_view text) {
 
     // Both the mantissa and the power of ten are exact doubles here, so one
     // division rounds correctly.
-    static constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     if (!exponent && digits <= 19 && fractionDigits <= 22 && mantissa <= (uint64_t{1} << 53)) {
         const double value = static_cast<double>(mantissa) / kPow10[fractionDigits];
         return negative ? -value : value;
@@ -151,6 +152,57 @@ double TextToFloat(std::string_view text) {
     const auto result = std::from_chars(first, last, value, std::chars_format::general);
     if (result.ec != std::errc() || result.ptr != last) return 0.0;  // out of range: no infinity
     return negative ? -value : value;
+}
+
+namespace {
+
+// Eight digits at once: whether the eight bytes are all digits, and their value.
+bool EightDigits(const char* p, uint64_t& value) {
+    uint64_t w;
+    std::memcpy(&w, p, 8);
+    if ((w & 0xF0F0F0F0F0F0F0F0ULL) != 0x3030303030303030ULL ||
+        ((w + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) != 0x3030303030303030ULL)
+        return false;
+    w -= 0x3030303030303030ULL;  // little-endian: the first digit is the lowest byte
+    w = (w * 10) + (w >> 8);
+    value = (((w & 0x000000FF000000FFULL) * (100 + (1000000ULL << 32))) +
+             (((w >> 16) & 0x000000FF000000FFULL) * (1 + (10000ULL << 32)))) >>
+            32;
+    return true;
+}
+
+// Digits from q: appended to the mantissa and counted.
+const char* Digits(const char* q, const char* end, uint64_t& mantissa, unsigned& count) {
+    uint64_t eight;
+    while (end - q >= 8 && EightDigits(q, eight))
+        mantissa = mantissa * 100000000 + eight, q += 8, count += 8;
+    while (q < end && *q >= '0' && *q <= '9')
+        mantissa = mantissa * 10 + static_cast<uint64_t>(*q++ - '0'), ++count;
+    return q;
+}
+
+}  // namespace
+
+const char* ReadFloatField(const char* p, const char* end, double& value) {
+    // The usual short decimal in one pass; anything else goes to TextToFloat
+    // with the field found.
+    const char* q = p;
+    const bool negative = q < end && *q == '-';
+    if (q < end && (*q == '-' || *q == '+')) ++q;
+    uint64_t mantissa = 0;
+    unsigned digits = 0, fractionDigits = 0;
+    q = Digits(q, end, mantissa, digits);
+    if (q < end && *q == '.') q = Digits(q + 1, end, mantissa, fractionDigits);
+    digits += fractionDigits;
+    if ((q == end || *q == ' ' || *q == '\t') && digits > 0 && digits <= 19 &&
+        fractionDigits <= 22 && mantissa <= (uint64_t{1} << 53)) {
+        const double v = static_cast<double>(mantissa) / kPow10[fractionDigits];
+        value = negative ? -v : v;
+        return q;
+    }
+    while (q < end && *q != ' ' && *q != '\t') ++q;
+    value = TextToFloat(std::string_view(p, static_cast<size_t>(q - p)));
+    return q;
 }
 
 namespace {

@@ -19,6 +19,9 @@ bool TextToBool(std::string_view text);
 std::string BoolToText(bool value);
 int32_t TextToInt(std::string_view text);
 double TextToFloat(std::string_view text);
+// TextToFloat of the field that starts at p and ends at the next blank, tab
+// or `end`; returns the field's end.
+const char* ReadFloatField(const char* p, const char* end, double& value);
 std::string FloatToTextTrimmed(int precision, int digits, bool keepZeros, double value);
 
 // The general number format shared by the exchange file, the settings file and

@@ -77,29 +77,28 @@ bool LastSolid(DrawnSolid& out) {
     if (h.EntityOrder.empty()) return false;
     const auto ref = h.EntityOrder.back();
     const auto i = static_cast<size_t>(ref.Index);
-    const JwwGaibu::EntityHeader* header = nullptr;
+    JwwGaibu::EntityHeader header;
+    auto take = [&](const auto& record, const char* keyword) {
+        out.Figure = FromRecord(record, keyword), out.Rgb = record.Rgb, header = record.Header;
+    };
     switch (ref.Type) {
         case JwwGaibu::kSc:
-            out.Figure = FromRecord(h.ScSolids[i], "sc"), out.Rgb = h.ScSolids[i].Rgb,
-            header = &h.ScSolids[i].Header;
+            take(h.ScSolids[i], "sc");
             break;
         case JwwGaibu::kSe:
-            out.Figure = FromRecord(h.SeSolids[i], "se"), out.Rgb = h.SeSolids[i].Rgb,
-            header = &h.SeSolids[i].Header;
+            take(h.SeSolids[i], "se");
             break;
         case JwwGaibu::kSo:
-            out.Figure = FromRecord(h.SoSolids[i], "so"), out.Rgb = h.SoSolids[i].Rgb,
-            header = &h.SoSolids[i].Header;
+            take(h.SoSolids[i], "so");
             break;
         case JwwGaibu::kSg:
-            out.Figure = FromRecord(h.SgSolids[i], "sg"), out.Rgb = h.SgSolids[i].Rgb,
-            header = &h.SgSolids[i].Header;
+            take(h.SgSolids[i], "sg");
             break;
         default:
             return false;
     }
-    out.Color = header->Color;
-    out.Width = header->Width;
+    out.Color = header.Color;
+    out.Width = header.Width;
     return true;
 }
 

@@ -1,0 +1,151 @@
+// The entity lists are read from their lines on demand; every element must
+// read exactly as the reader that filled records at once gave it.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "JwwGaibu/ExchangeReader.h"
+#include "JwwGaibu/HostState.h"
+#include "JwwGaibu/Tokenizer.h"
+#include "MyFunc/Files.h"
+#include "TestSupport.h"
+#include "bench/HostFile.h"
+#include "oracle/CompareLists.h"
+
+using namespace t742test;
+using namespace t742oracle;
+
+namespace {
+
+// Read from a file, and line by line as the host stand-in reads an answer.
+void ExpectSameAsEager(const std::string& bytes, const std::string& what) {
+    TempDir t;
+    t.Write("JWC_TEMP.TXT", bytes);
+    EagerState eager = FreshEagerState();
+    const bool eagerOk = EagerReadFile(t.File("JWC_TEMP.TXT"), eager);
+    JwwGaibu::InitHostState();
+    EXPECT_EQ(JwwGaibu::ReadExchangeFile(t.File("JWC_TEMP.TXT")), eagerOk) << what;
+    EXPECT_EQ(DifferenceFromHostState(eager), "") << what << " (file)";
+
+    eager = FreshEagerState();
+    JwwGaibu::InitHostState();
+    for (size_t from = 0; from <= bytes.size();) {
+        size_t lf = bytes.find('\n', from);
+        if (lf == std::string::npos) lf = bytes.size();
+        const std::string_view line(bytes.data() + from, lf - from);
+        EagerParseLine(line, eager);
+        JwwGaibu::ParseExchangeLines(line);
+        from = lf + 1;
+    }
+    EXPECT_EQ(DifferenceFromHostState(eager), "") << what << " (lines)";
+    JwwGaibu::ReleaseHostState();
+}
+
+// Lines of every row kind with numbers that make points meet, odd numbers,
+// quotes, "=", tabs, control bytes, double-byte characters and CRs.
+std::string RandomHostFile(uint32_t seed, int lines) {
+    static const char* const kKeywords[] = {
+        "",    "",    "",         "ci",  "ch",  "cv",      "cs",       "cr",  "co",
+        "cp",  "ct",  "ck",       "cz",  "c2",  "pt",      "BL",       "sl",  "sl",
+        "sl",  "sc",  "se",       "so",  "sg",  "hp1",     "hp2ln",    "hk",  "lc10",
+        "lc3", "lgA", "ly5",      "cn0", "cn3", "cn$Font", "cc4",      "z1",  "z3",
+        "pn4", "pl",  "msg",      "#",   "hcw", "hcc",     "hhp3",     "lw5", "lt2",
+        "bz",  "hs",  "file=a b", "pl",  "msg", "c",       "\x82\xa0", "s\"l"};
+    static const char* const kFields[] = {"0",
+                                          "0",
+                                          "1",
+                                          "1e-11",
+                                          "-0",
+                                          "1.5",
+                                          "12345.6789012345",
+                                          "-7.25",
+                                          "nan",
+                                          "-inf",
+                                          "abc",
+                                          "+7",
+                                          "0x1p3",
+                                          "1e400",
+                                          "5.",
+                                          ".5",
+                                          "1E-5",
+                                          "\"a b\"",
+                                          "x=y",
+                                          "\x82\xa0\x82\xa2",
+                                          "\x01",
+                                          "\r",
+                                          "\x82",
+                                          "99999999999999999999",
+                                          "0.1"};
+    std::mt19937 rng(seed);
+    auto pick = [&rng](auto& table) { return table[rng() % (sizeof table / sizeof table[0])]; };
+    std::string out;
+    for (int i = 0; i < lines; ++i) {
+        std::string line = pick(kKeywords);
+        const int n = static_cast<int>(rng() % 11);
+        for (int j = 0; j < n; ++j) {
+            if (!line.empty() || j > 0) line += rng() % 9 == 0 ? "\t" : rng() % 7 == 0 ? "  " : " ";
+            line += pick(kFields);
+        }
+        if (rng() % 13 == 0) line += " ";
+        out += line;
+        out += rng() % 17 == 0 ? "\n" : rng() % 29 == 0 ? "\r\r\n" : "\r\n";
+    }
+    if (seed % 3 == 0) out.resize(out.size() - 2);  // no line end at the end
+    return out;
+}
+
+}  // namespace
+
+TEST(LazyReader, ListsReadAsTheEagerReaderGaveThem) {
+    for (const auto& entry :
+         std::filesystem::directory_iterator(T742_SOURCE_DIR "/fuzz/corpus/exchange")) {
+        std::string bytes;
+        ASSERT_TRUE(MyFunc::ReadFileBytes(entry.path().string(), bytes));
+        ExpectSameAsEager(bytes, entry.path().string());
+    }
+    ExpectSameAsEager(bench::HostFile(30000), "benchmark file");
+    for (uint32_t seed = 1; seed <= 40; ++seed)
+        ExpectSameAsEager(RandomHostFile(seed, 400), "random file " + std::to_string(seed));
+    // A Ctrl-Z at a line start ends the file; the entities before it stay.
+    ExpectSameAsEager(
+        "1 2 3 4\r\nci 0 0 5\r\n\x1a"
+        "ci 1 1 1\r\n",
+        "Ctrl-Z");
+}
+
+TEST(LazyReader, LineShapeAgreesWithTheTokenizer) {
+    // Field 1 and the count come from a fast scan wherever it says the line is
+    // simple; they must be what tokenizing gives.
+    JwwGaibu::Fields f;
+    int simple = 0;
+    for (uint32_t seed = 100; seed < 140; ++seed) {
+        const std::string bytes = RandomHostFile(seed, 300);
+        for (size_t from = 0; from < bytes.size();) {
+            size_t lf = bytes.find('\n', from);
+            if (lf == std::string::npos) lf = bytes.size();
+            std::string_view line(bytes.data() + from, lf - from);
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            const JwwGaibu::LineShape shape = JwwGaibu::ScanLine(line, line.size());
+            size_t length = 0;
+            const JwwGaibu::LineShape inFile = JwwGaibu::ScanBytes(
+                bytes.data() + from, bytes.size() - from, bytes.size() - from, true, length);
+            EXPECT_EQ(from + length, lf);
+            EXPECT_EQ(inFile.Simple, shape.Simple) << line;
+            if (shape.Simple) {
+                ++simple;
+                JwwGaibu::Tokenize(line, f);
+                EXPECT_EQ(shape.Count, f.count) << line;
+                EXPECT_EQ(shape.Keyword, f[1]) << line;
+                EXPECT_EQ(inFile.Count, f.count) << line;
+                EXPECT_EQ(inFile.Keyword, f[1]) << line;
+            }
+            from = lf + 1;
+        }
+    }
+    EXPECT_GT(simple, 1000);  // the fast scan is actually exercised
+    // 40 fields: the surplus is ignored.
+    std::string many = "hs";
+    for (int i = 0; i < 40; ++i) many += " 1";
+    EXPECT_EQ(JwwGaibu::ScanLine(many, many.size()).Count, JwwGaibu::kMaxFields);
+}
