@@ -27,8 +27,11 @@ struct ModeSpec {
     int Mode;
     Shape shape;
     OutputStage Output;
-    int Mirrors;  // the mode whose named constructions this one runs (itself if none)
+    int Mirrors;         // the mode whose named constructions this one runs (itself if none)
+    const char* Answer;  // the records the host gets, as the user's guide shows them
 };
+
+inline constexpr int kModeCount = 8;
 
 // The definition of a mode 1..8; null for any other number.
 const ModeSpec* FindMode(int mode);

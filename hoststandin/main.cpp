@@ -3,7 +3,8 @@
 //
 //   t742host --t742 PATH [--drawing FILE] [--axis DEG] [--pick N,X,Y]...
 //            [--svg OUT.svg] -- T742-ARGUMENTS...
-//   t742host --t742 PATH --gallery OUT.svg [--drawing FILE]
+//   t742host --t742 PATH --gallery OUT.svg [--cells DIR] [--drawing FILE]
+//   (--cells also draws each round trip alone, as DIR/mMODEsSTEP.svg)
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -28,7 +29,7 @@ int Usage() {
     std::fputs(
         "usage: t742host --t742 PATH [--drawing FILE] [--axis DEG] [--pick N,X,Y]... "
         "[--svg OUT] -- ARGS...\n"
-        "       t742host --t742 PATH --gallery OUT.svg [--drawing FILE]\n",
+        "       t742host --t742 PATH --gallery OUT.svg [--cells DIR] [--drawing FILE]\n",
         stderr);
     return 2;
 }
@@ -47,7 +48,7 @@ bool WriteSvg(const std::string& path, const std::string& svg) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string exe, drawingPath, svgPath, galleryPath;
+    std::string exe, drawingPath, svgPath, galleryPath, cellsDir;
     Request request;
     int i = 1;
     for (; i < argc; ++i) {
@@ -65,6 +66,8 @@ int main(int argc, char** argv) {
             svgPath = value();
         else if (a == "--gallery")
             galleryPath = value();
+        else if (a == "--cells")
+            cellsDir = value();
         else if (a == "--axis")
             request.AxisAngle = MyFunc::TextToFloat(value());
         else if (a == "--pick") {
@@ -93,6 +96,12 @@ int main(int argc, char** argv) {
             PrintCommands(run.Ans);
             failures += run.Ans.ExitStatus != 0;
             panels.push_back({run.Title, &drawn, run.Ans.Solids, run.Req.Picks});
+            if (!cellsDir.empty()) {
+                const Panel cell{"", &drawn, run.Ans.Solids, run.Req.Picks};
+                const std::string name =
+                    cellsDir + "/m" + run.Req.Args[0] + "s" + run.Req.Args[1] + ".svg";
+                if (!WriteSvg(name, RenderSvg({cell}, 1, 180, 150))) return 1;
+            }
         }
         if (!WriteSvg(galleryPath, RenderSvg(panels, 5, 260, 220))) return 1;
         return failures == 0 ? 0 : 1;
