@@ -4,14 +4,7 @@
 # Linux build, and the Win32 dialog against the Qt one under Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
-packages=(g++-mingw-w64-x86-64 wine wine64 googletest)
-missing=()
-for p in "${packages[@]}"; do dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p"); done
-if ((${#missing[@]})); then
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+bash scripts/setup-windows.sh
 bash scripts/build.sh >/dev/null
 bash scripts/build-windows.sh >/dev/null
 
