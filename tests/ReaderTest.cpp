@@ -46,7 +46,7 @@ TEST_F(Reader, PickedPoints) {
 TEST_F(Reader, SettingsLines) {
     Parse({"hk 30", "hk", "hzs 420 297", "hn 1 2 3 4", "bz",
            "hs 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16", "hcw 1 2 3 4 5 6 7 8 9 10",
-           "hcc 1 2 3 4 5 6 7 8 9 10", "file=C:\\My Drawings\\plan a.jww"});
+           "hcc 1 2 3 4 5 6 7 8 9 10", "file=C:\\My Drawings\\plan a.zqd"});
     const auto& h = HostState;
     EXPECT_EQ(h.AxisAngle, 30);
     EXPECT_EQ(h.PaperWidth, 420);
@@ -55,7 +55,7 @@ TEST_F(Reader, SettingsLines) {
     EXPECT_EQ(h.GroupScales[15], 16);
     EXPECT_EQ(h.TextStyles[10].Width, 10);
     EXPECT_EQ(h.TextStyles[3].Color, 3);
-    EXPECT_EQ(h.HostFileName, "C:\\My Drawings\\plan a.jww");
+    EXPECT_EQ(h.HostFileName, "C:\\My Drawings\\plan a.zqd");
 }
 
 TEST_F(Reader, Attributes) {
