@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds out/t742-VERSION-win64.zip for a user: t742.exe, the guide as one
+# HTML file with its pictures inside, and readme.txt in code page 932 with
+# CR LF. VERSION is the CMake project version.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup-windows.sh
+bash scripts/build.sh >/dev/null
+bash scripts/build-windows.sh >/dev/null
+version=$(sed -n 's/^project(t742 VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
+[ -n "$version" ] || { echo "no version in CMakeLists.txt" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/run" "$work/guide/cells" "$work/package" out
+
+# The guide's tables are the program's own (the test suite checks this too).
+build/t742guide >"$work/tables.md"
+sed -n '/<!-- BEGIN: made by build\/t742guide -->/,/<!-- END: made by build\/t742guide -->/p' \
+  docs/guide-ja.md | sed '1,2d;$d' | sed '$d' >"$work/in-guide.md"
+cmp -s "$work/tables.md" "$work/in-guide.md" ||
+  { echo "docs/guide-ja.md: its tables are not those of build/t742guide" >&2; exit 1; }
+
+# A picture of every mode and step: the gallery's round trips, one by one.
+cp build/t742 "$work/run/"
+build/t742host --t742 "$work/run/t742" --gallery "$work/gallery.svg" --cells "$work/guide/cells" >/dev/null
+cp docs/guide-ja.md docs/win32-dialog-page*.png "$work/guide/"
+cat >"$work/style.html" <<'CSS'
+<style>
+body { font-family: "Yu Gothic UI", "Meiryo", sans-serif; max-width: 60em; margin: 2em auto; line-height: 1.6; }
+table { border-collapse: collapse; } th, td { border: 1px solid #bbb; padding: 0.2em 0.6em; }
+td img { width: 120px; } code { background: #f2f2f2; }
+</style>
+CSS
+(cd "$work/guide" && pandoc guide-ja.md --standalone --self-contained --metadata pagetitle="t742 使い方ガイド" \
+  --include-in-header="$work/style.html" -o "$work/package/guide-ja.html")
+
+cp build-win/t742.exe "$work/package/"
+sed "s/VERSION/$version/" docs/readme-ja.txt | iconv -f UTF-8 -t CP932 | sed 's/$/\r/' \
+  >"$work/package/readme.txt"
+
+zip="out/t742-$version-win64.zip"
+(cd "$work/package" && zip -q -X "$work/t742.zip" t742.exe guide-ja.html readme.txt)
+mv "$work/t742.zip" "$zip"
+echo "$zip"
