@@ -1,5 +1,6 @@
 #include "MyFunc/FileView.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -48,7 +49,9 @@ void FileView::Release() {
 bool FileView::ReadIntoHeap(const std::string& path) {
     FileReader file(path);
     if (!file.IsOpen()) return false;
-    std::size_t capacity = 1 << 16, used = 0;
+    // Sized to the file, so that reading it copies nothing; a file that grows
+    // meanwhile is still read to its end.
+    std::size_t capacity = std::max<std::size_t>(file.Size() + 1, 1 << 12), used = 0;
     heap_.reset(new char[capacity]);
     for (;;) {
         if (used == capacity) {

@@ -70,6 +70,12 @@ std::ptrdiff_t FileReader::Read(char* buffer, std::size_t size) {
     return static_cast<std::ptrdiff_t>(got);
 }
 
+std::size_t FileReader::Size() const {
+    LARGE_INTEGER size{};
+    if (!open_ || !::GetFileSizeEx(reinterpret_cast<HANDLE>(handle_), &size)) return 0;
+    return static_cast<std::size_t>(size.QuadPart);
+}
+
 bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
     const std::wstring target = Wide(path);
     static unsigned counter = 0;
@@ -129,6 +135,12 @@ std::ptrdiff_t FileReader::Read(char* buffer, std::size_t size) {
         if (n < 0 && errno == EINTR) continue;
         return n;
     }
+}
+
+std::size_t FileReader::Size() const {
+    struct stat st;
+    if (!open_ || ::fstat(static_cast<int>(handle_), &st) != 0 || !S_ISREG(st.st_mode)) return 0;
+    return static_cast<std::size_t>(st.st_size);
 }
 
 bool WriteFileAtomic(const std::string& path, std::string_view bytes) {

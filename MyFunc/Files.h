@@ -30,6 +30,8 @@ class FileReader {
     bool IsOpen() const { return open_; }
     // Bytes read into `buffer`: 0 at the end of the file, -1 on an error.
     std::ptrdiff_t Read(char* buffer, std::size_t size);
+    // The file's size as it is now, 0 when unknown.
+    std::size_t Size() const;
 
   private:
     bool open_ = false;

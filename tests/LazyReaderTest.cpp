@@ -149,3 +149,15 @@ TEST(LazyReader, LineShapeAgreesWithTheTokenizer) {
     for (int i = 0; i < 40; ++i) many += " 1";
     EXPECT_EQ(JwwGaibu::ScanLine(many, many.size()).Count, JwwGaibu::kMaxFields);
 }
+
+TEST(LazyReader, OffsetsBeyondFourGibibytesKeepTheirPlace) {
+    // A source beyond 4 GiB turns the list to eight-byte offsets, keeping the
+    // ones before.
+    JwwGaibu::OffsetList offsets;
+    const uint64_t values[] = {0, 7, UINT32_MAX, uint64_t{1} << 32, (uint64_t{5} << 32) + 3, 9};
+    for (int i = 0; i < 5000; ++i) offsets.push_back(static_cast<uint64_t>(i));
+    for (uint64_t v : values) offsets.push_back(v);
+    ASSERT_EQ(offsets.size(), 5006u);
+    EXPECT_EQ(offsets[4999], 4999u);
+    for (size_t i = 0; i < 6; ++i) EXPECT_EQ(offsets[5000 + i], values[i]);
+}
