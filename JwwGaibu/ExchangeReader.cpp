@@ -401,7 +401,8 @@ void HandleLine(std::string_view line, const LineShape& shape, uint64_t at) {
         return gFields;
     };
 
-    if (k.find("file=") != std::string_view::npos) {
+    // Field 1 of a simple line ends before any "=".
+    if (!shape.Simple && k.find("file=") != std::string_view::npos) {
         h.HostFileName = std::string(Copy(k, 6, std::string_view::npos));
         return;
     }
