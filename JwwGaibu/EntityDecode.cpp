@@ -13,7 +13,7 @@ struct P {
 };
 
 bool Same(P a, P b) {
-    return std::fabs(a.x - b.x) <= 1e-10 && std::fabs(a.y - b.y) <= 1e-10;
+    return std::fabs(a.x - b.x) <= kSamePoint && std::fabs(a.y - b.y) <= kSamePoint;
 }
 
 SolidShape Shape(EntityType type, std::initializer_list<P> points) {

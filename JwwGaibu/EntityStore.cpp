@@ -4,6 +4,8 @@
 #include <cstring>
 #include <utility>
 
+#include "JwwGaibu/Tokenizer.h"
+
 namespace JwwGaibu {
 
 namespace {

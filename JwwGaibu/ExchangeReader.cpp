@@ -379,7 +379,7 @@ int32_t SolidType(std::string_view line, const LineShape& shape, FieldsOf fields
     }
     bool xMeet = false;
     for (int i = 0; i < points; ++i)
-        for (int j = i + 1; j < points; ++j) xMeet |= std::fabs(v[2 * i] - v[2 * j]) <= 1e-10;
+        for (int j = i + 1; j < points; ++j) xMeet |= std::fabs(v[2 * i] - v[2 * j]) <= kSamePoint;
     if (!xMeet) return points == 3 ? kSl3 : kSl4;
     for (int i = 0; i < points; ++i) MyFunc::ReadFloatField(y[i], end, v[2 * i + 1]);
     return ClassifySolid(shape.Count, v).Type;
@@ -452,15 +452,14 @@ bool ReadExchangeFile(const std::string& path) {
         const size_t readable = static_cast<size_t>(end - p);
         size_t length = 0;
         LineShape shape = ScanBytes(p, readable, readable, true, length);
-        std::string_view line(p, length);
         const uint64_t at = base + static_cast<uint64_t>(p - begin);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);  // the usual CR LF
-        if (std::memchr(line.data(), '\r', line.size()) != nullptr) {
-            scratch.clear();
-            for (char c : line)
-                if (c != '\r') scratch.push_back(c);
-            line = scratch;
-            shape = ScanLine(line, line.size());
+        std::string_view line(p, length);
+        if (shape.Simple) {
+            // The scan saw no CR but the one of a CR LF.
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        } else {
+            line = WithoutCrs(line, scratch);
+            if (line.data() != p) shape = ScanLine(line, line.size());  // it had a CR inside
         }
         HandleLine(line, shape, at);
         p += length + 1;

@@ -137,6 +137,15 @@ done:
     f.count = current;
 }
 
+std::string_view WithoutCrs(std::string_view raw, std::string& scratch) {
+    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);  // the usual CR LF
+    if (std::memchr(raw.data(), '\r', raw.size()) == nullptr) return raw;
+    scratch.clear();
+    for (char c : raw)
+        if (c != '\r') scratch.push_back(c);
+    return scratch;
+}
+
 LineShape ScanLine(std::string_view line, size_t readable) {
     size_t length = 0;
     return ScanBytes(line.data(), line.size(), readable, false, length);

@@ -33,6 +33,11 @@ struct Fields {
 
 void Tokenize(std::string_view line, Fields& f);
 
+// A line of the file, up to its LF, as the reader handles it: without the CR
+// of its CR LF and without any other CR (copied into `scratch` when it has one
+// inside).
+std::string_view WithoutCrs(std::string_view raw, std::string& scratch);
+
 // Field 1 and the field count of a line, found without copying it: exact for
 // a line whose bytes up to its first quote or "=" are printable bytes below
 // 0x80, blanks and tabs, and whose field 1 ends before that quote. This is

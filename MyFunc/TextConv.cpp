@@ -102,59 +102,17 @@ int32_t TextToInt(std::string_view text) {
     return static_cast<int32_t>(value);
 }
 
+namespace {
+
+#if defined(__GNUC__)
+#define T742_INLINE inline __attribute__((always_inline))
+#else
+#define T742_INLINE inline
+#endif
+
 // Powers of ten that are exact doubles.
 constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-
-double TextToFloat(std::string_view text) {
-    size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-    const size_t numberStart = i;
-    // The digits are gathered on the way for the common short decimal.
-    uint64_t mantissa = 0;
-    size_t digits = 0, fractionDigits = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        mantissa = mantissa * 10 + static_cast<uint64_t>(text[i++] - '0');
-        ++digits;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-            mantissa = mantissa * 10 + static_cast<uint64_t>(text[i++] - '0');
-            ++digits, ++fractionDigits;
-        }
-    }
-    if (digits == 0) return 0.0;  // nothing but a sign or a point, or no number at all
-    bool exponent = false;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        exponent = true;
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-        size_t expDigits = 0;
-        while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++expDigits;
-        if (expDigits == 0) return 0.0;
-    }
-    if (i != text.size()) return 0.0;
-
-    // Both the mantissa and the power of ten are exact doubles here, so one
-    // division rounds correctly.
-    if (!exponent && digits <= 19 && fractionDigits <= 22 && mantissa <= (uint64_t{1} << 53)) {
-        const double value = static_cast<double>(mantissa) / kPow10[fractionDigits];
-        return negative ? -value : value;
-    }
-    // Otherwise from_chars rounds correctly to the nearest double and keeps
-    // subnormal values.
-    const char* first = text.data() + numberStart;
-    const char* last = text.data() + text.size();
-    double value = 0.0;
-    const auto result = std::from_chars(first, last, value, std::chars_format::general);
-    if (result.ec != std::errc() || result.ptr != last) return 0.0;  // out of range: no infinity
-    return negative ? -value : value;
-}
-
-namespace {
 
 // Eight digits at once: whether the eight bytes are all digits, and their value.
 bool EightDigits(const char* p, uint64_t& value) {
@@ -181,25 +139,75 @@ const char* Digits(const char* q, const char* end, uint64_t& mantissa, unsigned&
     return q;
 }
 
+// "[sign]digits[.digits]" from p, gathered on the way for the common short
+// decimal.
+struct Decimal {
+    bool Negative = false;
+    const char* Number = nullptr;  // after the sign
+    const char* End = nullptr;     // after the last digit
+    uint64_t Mantissa = 0;
+    unsigned Digits = 0, FractionDigits = 0;
+
+    // Its value when both the mantissa and the power of ten are exact doubles,
+    // so that one division rounds correctly.
+    bool Quick(double& value) const {
+        if (Digits == 0 || Digits > 19 || FractionDigits > 22 || Mantissa > (uint64_t{1} << 53))
+            return false;
+        const double v = static_cast<double>(Mantissa) / kPow10[FractionDigits];
+        value = Negative ? -v : v;
+        return true;
+    }
+};
+
+T742_INLINE Decimal ScanDecimal(const char* p, const char* end) {
+    Decimal d;
+    if (p < end && (*p == '+' || *p == '-')) d.Negative = *p++ == '-';
+    d.Number = p;
+    p = Digits(p, end, d.Mantissa, d.Digits);
+    if (p < end && *p == '.') {
+        unsigned fraction = 0;
+        p = Digits(p + 1, end, d.Mantissa, fraction);
+        d.Digits += fraction;
+        d.FractionDigits = fraction;
+    }
+    d.End = p;
+    return d;
+}
+
 }  // namespace
+
+double TextToFloat(std::string_view text) {
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    while (p < end && *p == ' ') ++p;
+    const Decimal d = ScanDecimal(p, end);
+    if (d.Digits == 0) return 0.0;  // nothing but a sign or a point, or no number at all
+    p = d.End;
+    bool exponent = false;
+    if (p < end && (*p == 'e' || *p == 'E')) {
+        exponent = true;
+        ++p;
+        if (p < end && (*p == '+' || *p == '-')) ++p;
+        const char* digits = p;
+        while (p < end && *p >= '0' && *p <= '9') ++p;
+        if (p == digits) return 0.0;
+    }
+    if (p != end) return 0.0;
+    double value = 0.0;
+    if (!exponent && d.Quick(value)) return value;
+    // Otherwise from_chars rounds correctly to the nearest double and keeps
+    // subnormal values.
+    const auto result = std::from_chars(d.Number, end, value, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr != end) return 0.0;  // out of range: no infinity
+    return d.Negative ? -value : value;
+}
 
 const char* ReadFloatField(const char* p, const char* end, double& value) {
     // The usual short decimal in one pass; anything else goes to TextToFloat
     // with the field found.
-    const char* q = p;
-    const bool negative = q < end && *q == '-';
-    if (q < end && (*q == '-' || *q == '+')) ++q;
-    uint64_t mantissa = 0;
-    unsigned digits = 0, fractionDigits = 0;
-    q = Digits(q, end, mantissa, digits);
-    if (q < end && *q == '.') q = Digits(q + 1, end, mantissa, fractionDigits);
-    digits += fractionDigits;
-    if ((q == end || *q == ' ' || *q == '\t') && digits > 0 && digits <= 19 &&
-        fractionDigits <= 22 && mantissa <= (uint64_t{1} << 53)) {
-        const double v = static_cast<double>(mantissa) / kPow10[fractionDigits];
-        value = negative ? -v : v;
-        return q;
-    }
+    const Decimal d = ScanDecimal(p, end);
+    const char* q = d.End;
+    if ((q == end || *q == ' ' || *q == '\t') && d.Quick(value)) return q;
     while (q < end && *q != ' ' && *q != '\t') ++q;
     value = TextToFloat(std::string_view(p, static_cast<size_t>(q - p)));
     return q;
