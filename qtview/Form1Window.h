@@ -1,12 +1,15 @@
 // The window of TForm1: it mirrors the form's controls and forwards events.
-// All behaviour stays in the form; this only copies state in and out.
+// All behaviour stays in the form; this only copies state in and out. The
+// controls are built from the form's declared layout, in its order.
 #pragma once
 
 #include <QDialog>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "Unit1/Form.h"
+#include "Unit1/Layout.h"
 #include "Unit1/Platform.h"
 
 class QCheckBox;
@@ -31,6 +34,8 @@ class Form1Window : public QDialog {
     void Pull();
     // Closes the window for the form (no close event reaches the form again).
     void CloseForForm();
+    // The widget of a control by its form name; null for a name not built.
+    QWidget* Control(const std::string& name) const;
 
     // The widgets under their form names, for tests and pictures.
     QTabWidget* PageControl1;
@@ -51,15 +56,18 @@ class Form1Window : public QDialog {
     void reject() override {}  // Esc and the close box are handled above
 
   private:
-    void Fire(Unit1::FormEvent event);
-    QWidget* BuildSettingsPage();
-    QWidget* BuildFigurePage(bool arc);
-    QWidget* BuildPresetPage();
-    Unit1::TEdit& FormEdit(const std::string& name);
+    QWidget* Build(const Unit1::ControlLayout& c);
+    void ShowPage(int page);
+    void Fire(int event);
 
     Unit1::TForm1& form_;
     Unit1::FormInvoke invoke_;
     bool closingForForm_ = false;
+    bool pushing_ = false;
+    std::map<std::string, QWidget*> widgets_;
+    // The radio buttons of each declared group, which uncheck one another.
+    std::map<QRadioButton*, int> radioGroup_;
+    int groupCount_ = 0;
     // The text each edit showed when pushed: an edit the user left alone keeps
     // its bytes exactly, even bytes code page 932 cannot show.
     std::map<QWidget*, QString> pushed_;

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "qtview/Form1Window.h"
+#include "qtview/FrameExtents.h"
 
 namespace qtview {
 
@@ -55,7 +56,9 @@ Unit1::ScreenPoint QtPlatform::CursorPos() {
 }
 
 Unit1::ScreenPoint QtPlatform::WindowSize() {
-    return {414, 223};
+    // The whole window is centred: the client area and the frame around it.
+    const Frame f = FrameExtents(Unit1::kClientWidth, Unit1::kClientHeight);
+    return {Unit1::kClientWidth + f.Left + f.Right, Unit1::kClientHeight + f.Top + f.Bottom};
 }
 
 Unit1::ScreenRect QtPlatform::ScreenAt(Unit1::ScreenPoint point) {

@@ -1,9 +1,56 @@
 #!/usr/bin/env bash
-# Renders the dialog's four pages to docs/dialog-page1.png .. docs/dialog-page4.png.
+# Pictures of both windows' four pages for the README, captured from the
+# screen of a virtual X display while each real window is shown there:
+# docs/dialog-page1..4.png (Qt) and docs/win32-dialog-page1..4.png (Win32,
+# t742.exe under Wine). The pages are chosen by clicking their tabs.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
 bash scripts/build.sh >/dev/null
-mkdir -p docs
-build/qtview/t742dialogshot docs
-ls docs/dialog-page*.png
+bash scripts/build-windows.sh >/dev/null
+source tests/dialog_support.sh
+work=$(mktemp -d)
+xvfb=
+trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+build/t742layout >"$work/layout"
+start_display
+export WINEDEBUG=-all
+wineserver -k 2>/dev/null || true
+
+# The arc page's mode with a few list entries and a chosen colour and width.
+sample() {
+  mkdir -p "$1"
+  printf 'hk 30\r\nhp1 0 0\r\n' >"$1/JWC_TEMP.TXT"
+  printf '%s\r\n' 0 0 3 0 0 25 100 100 100 100 0 50 1 0 0 100 100 100 100 0 50 0 360 1 0 0 \
+    100 1 50 0 0 0 >"$1/t742.dat"
+  printf '%s\r\n' 3 'C=3 F=0 S=0 W=25' 'C=1 F=1 S=255 W=50' 'C=12 F=0 S=0 W=' >"$1/t318.lst"
+  printf '%s\r\n' 2 'S=0 A=100 B=100 C=100 D=100 E=0 J=0 F=50 G=0 H=360' \
+    'S=1 A=100 B=100 C=80 D=40 E=30 J=1 F=20 G=0 H=90' >"$1/t742.lst"
+}
+
+shoot() {
+  local prefix=$1 dir=$2
+  shift 2
+  xdotool mousemove 512 384
+  (cd "$dir" && exec "$@" 2 6) >/dev/null 2>&1 &
+  local app=$!
+  wait_for_window
+  sleep 1
+  local l r t b ox oy
+  read -r l r t b < <(frame_extents)
+  for page in 1 2 3 4; do
+    xdotool mousemove $(control_centre "$work/layout" "TabSheet$page") click 1
+    xdotool mousemove 0 0
+    sleep 0.5
+    read -r ox oy < <(client_origin)
+    build/qtview/t742capture "docs/$prefix-page$page.png" $((ox - l)) $((oy - t)) \
+      $((414 + l + r)) $((223 + t + b)) 2>/dev/null
+  done
+  xdotool key Escape
+  wait "$app"
+}
+
+sample "$work/qt" && cp build/t742 build/libt742view.so "$work/qt/"
+sample "$work/win" && cp build-win/t742.exe "$work/win/"
+shoot dialog "$work/qt" ./t742
+shoot win32-dialog "$work/win" wine ./t742.exe
+ls docs/dialog-page*.png docs/win32-dialog-page*.png

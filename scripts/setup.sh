@@ -4,9 +4,9 @@
 set -euo pipefail
 
 # Build and tests; the Qt view with a Japanese Gothic font; an X server, its
-# tools and xdotool for the test of the real window.
+# tools, a window manager and xdotool for the tests of the real window.
 packages=(cmake g++ ninja-build pkg-config libgtest-dev qt6-base-dev libxcb1-dev
-          fonts-ipafont-gothic xvfb xauth x11-utils xdotool)
+          fonts-ipafont-gothic xvfb xauth x11-utils xdotool openbox)
 
 missing=()
 for p in "${packages[@]}"; do

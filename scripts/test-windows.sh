@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Windows program, built here with MinGW-w64 and tested under Wine: the
 # test suite, hundreds of pseudo-random runs compared byte for byte with the
-# Linux build, and the Win32 dialog against the Qt one under Xvfb.
+# Linux build, and the dialog scenarios on the Win32 and the Qt window.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-windows.sh
@@ -10,12 +10,18 @@ bash scripts/build-windows.sh >/dev/null
 
 export WINEDEBUG=-all
 wine wineboot --init >/dev/null 2>&1 || true
-echo "== the test suite under Wine"
+echo "== the test suite under Wine, its window tests on a virtual display"
+source tests/dialog_support.sh
+xvfb=
+trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true' EXIT
+start_display
+# Wine binds its windows to the display of the first program its server runs.
+wineserver -k 2>/dev/null || true
 (cd build-win/tests && wine ./t742_tests.exe --gtest_brief=1)
 
 echo "== t742.exe against the Linux build, ${CASES:=300} pseudo-random runs"
 log=$(mktemp -d)
-trap 'rm -rf "$log"' EXIT
+trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -rf "$log"' EXIT
 build/tests/t742crosscheck "$CASES" 742 "$log/linux.log"
 (cd build-win/tests && wine ./t742crosscheck.exe "$CASES" 742 "$(winepath -w "$log/windows.log")")
 if cmp "$log/linux.log" "$log/windows.log"; then
@@ -24,5 +30,8 @@ else
   echo "t742.exe and t742 differ"; diff "$log/linux.log" "$log/windows.log" | head -40; exit 1
 fi
 
-echo "== the Win32 dialog under Xvfb"
-tests/wine_dialog_test.sh build/t742 build/libt742view.so build-win/t742.exe
+wineserver -k 2>/dev/null || true
+kill "$xvfb" 2>/dev/null || true
+
+echo "== the dialog scenarios on both windows"
+tests/dialog_scenarios.sh tests/scenarios/dialog.txt build/t742layout qt=build wine=build-win

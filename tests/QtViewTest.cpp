@@ -55,7 +55,7 @@ QString U(const char* utf8) {
 }  // namespace
 
 TEST_F(QtView, CaptionsDefaultsAndLimits) {
-    Show({"2", "6"}, [](qtview::Form1Window& w) {
+    Show({"2", "6"}, [this](qtview::Form1Window& w) {
         EXPECT_EQ(w.windowTitle(), "Velmora");
         EXPECT_EQ(w.size(), QSize(414, 223));
         EXPECT_EQ(w.PageControl1->count(), 4);
@@ -81,15 +81,22 @@ TEST_F(QtView, CaptionsDefaultsAndLimits) {
         EXPECT_FALSE(w.GroupBoxA->isEnabled());
         EXPECT_EQ(w.GroupBoxA->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
         EXPECT_TRUE(w.GroupBoxB->isEnabled());
-        for (auto& [name, edit] : w.Edits) {
-            EXPECT_EQ(edit->maxLength(), 24) << name;
+        for (auto& [name, edit] : w.Edits)
             EXPECT_FALSE(edit->testAttribute(Qt::WA_InputMethodEnabled)) << name;
-        }
-        // A 25th character is refused.
+        // A 25th typed character is refused; a longer text given stays whole
+        // and takes no more, but may be shortened.
         QLineEdit* e = w.Edits.at("EditB1");
         e->clear();
         QTest::keyClicks(e, QString(25, '7'));
         EXPECT_EQ(e->text(), QString(24, '7'));
+        w.Pull();
+        form.EditB1.Text = std::string(30, '8');
+        w.Push();
+        e->end(false);
+        QTest::keyClicks(e, "9");
+        EXPECT_EQ(e->text(), QString(30, '8'));
+        QTest::keyClick(e, Qt::Key_Backspace);
+        EXPECT_EQ(e->text(), QString(29, '8'));
         w.close();  // the close box
     });
     EXPECT_EQ(dir.Entries(), (Lines{"JWC_TEMP.TXT"}));

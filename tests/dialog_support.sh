@@ -1,10 +1,11 @@
-# Shared by the tests of the real window: sourced, not run.
+# Shared by the tests and pictures of the real windows: sourced, not run.
 
 # Starts Xvfb on a display number that no other X server holds (chosen by Xvfb
-# itself) and exports DISPLAY; the server's pid is in $xvfb. Without -noreset
-# the server resets whenever its last client leaves (xdotool polling for the
-# window does so often) and refuses a program that connects at that moment.
-start_xvfb() {
+# itself), exports DISPLAY, and starts a window manager, so that windows have
+# frames and a close box as on a desktop. The server's pid is in $xvfb. Without
+# -noreset the server resets whenever its last client leaves and refuses a
+# program that connects at that moment.
+start_display() {
   local fd
   fd=$(mktemp)
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fd" >/dev/null 2>&1 &
@@ -12,28 +13,49 @@ start_xvfb() {
   for _ in $(seq 100); do [ -s "$fd" ] && break; sleep 0.1; done
   export DISPLAY=:$(cat "$fd")
   rm -f "$fd"
-}
-
-# Runs "COMMAND... 2 6" in FOLDER, waits for its window, presses Enter and
-# waits for the program to end. Enter goes to the focused window, so it is
-# pressed again should the first one come before the window took the focus.
-press_enter_in() {
-  local folder=$1
-  shift
-  (cd "$folder" && exec "$@" 2 6) &
-  local app=$! window=
-  for _ in $(seq 300); do
-    window=$(xdotool search --name '^Velmora$' 2>/dev/null | head -1) && [ -n "$window" ] && break
+  openbox --sm-disable >/dev/null 2>&1 &
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
     sleep 0.1
   done
-  [ -n "$window" ] || { echo "no window from $*"; return 1; }
-  for _ in 1 2 3; do
-    sleep 0.4
-    timeout 10 xdotool windowfocus --sync "$window" 2>/dev/null || true
-    xdotool key Return
-    for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app" 2>/dev/null || break
+  echo "no window manager came up"
+  return 1
+}
+
+# Waits for the dialog's window to be shown; its id is in $window.
+wait_for_window() {
+  window=
+  for _ in $(seq 300); do
+    window=$(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null | head -1 || true)
+    [ -n "$window" ] && return 0
+    sleep 0.1
   done
-  if kill -0 "$app" 2>/dev/null; then echo "$* did not close"; kill "$app"; return 1; fi
-  wait "$app"
+  return 1
+}
+
+# The window's client area on the screen: "X Y".
+client_origin() {
+  xwininfo -id "$window" |
+    awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}'
+}
+
+# The frame the window manager drew around the window: "LEFT RIGHT TOP BOTTOM".
+frame_extents() {
+  xprop -id "$window" _NET_FRAME_EXTENTS | tr -dc '0-9,' | tr ',' ' '
+  echo
+}
+
+# The centre of a control, or of row ROW of a list box, on the screen: "X Y".
+# LAYOUT is what t742layout printed.
+control_centre() {
+  local layout=$1 name=$2 row=${3:-} ox oy
+  read -r ox oy < <(client_origin)
+  awk -v n="$name" -v r="$row" -v ox="$ox" -v oy="$oy" '
+    $1 == "RowHeight" { rh = $6 }
+    $1 == n { x = $3; y = $4; w = $5; h = $6; found = 1 }
+    END {
+      if (!found) exit 1
+      if (r != "") print ox + x + 24, oy + y + 2 + r * rh + rh / 2
+      else print ox + x + int(w / 2), oy + y + int(h / 2)
+    }' "$layout"
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Unit1/Form.h"
+#include "Unit1/Layout.h"
 #include "Unit1/Platform.h"
 
 namespace win32view {
@@ -37,20 +38,17 @@ class Win32Platform : public Unit1::FormPlatform {
   private:
     struct Control {
         HWND Hwnd = nullptr;
-        int Page = -1;  // -1: always visible
-        bool OnFigurePage = false;
+        const Unit1::ControlLayout* Layout = nullptr;
     };
 
-    HWND Add(const char* name, const wchar_t* cls, const char* caption, DWORD style, int page,
-             int x, int y, int w, int h);
-    void BuildSettingsPage();
-    void BuildFigurePage(bool arc);
-    void BuildPresetPage();
+    HWND Add(const Unit1::ControlLayout& c);
     void Push();
     void Pull();
     void Fire(Unit1::FormEvent event);
-    Unit1::TEdit* FormEdit(const std::string& name);
-    std::wstring Text(const char* name);
+    void KeepRadiosInTabOrder();
+    // Keys a dialog would take that the window itself must handle first.
+    bool PreTranslate(const MSG& msg);
+    static std::wstring Text(HWND h);
 
     Unit1::FormInvoke invoke_;
     Unit1::TForm1* form_ = nullptr;
@@ -58,11 +56,10 @@ class Win32Platform : public Unit1::FormPlatform {
     HWND tab_ = nullptr;
     HFONT font_ = nullptr;
     HBRUSH white_ = nullptr, grey_ = nullptr;
-    POINT origin_{};  // top-left of the pages' area
     bool closing_ = false;
     std::map<std::string, Control> controls_;
     std::map<HWND, std::string> names_;
-    std::map<std::string, std::wstring> pushed_;
+    std::map<HWND, std::wstring> pushed_;
 };
 
 }  // namespace win32view

@@ -1,0 +1,162 @@
+#!/usr/bin/env bash
+# Runs the dialog scenarios on the real windows, as a user meets them: mouse
+# clicks and key presses from the X server (Xvfb with a window manager), never
+# calls into the program. A control's place comes from the declared layout and
+# the window's place on the screen. Every result is compared byte for byte with
+# the scenario's expected files, and the windows' results with one another.
+#   dialog_scenarios.sh SCENARIOS LAYOUT-TOOL WINDOW=FOLDER...
+# WINDOW is "qt" (FOLDER holds t742 and libt742view.so) or "wine" (t742.exe).
+# A scenario file holds cases; see tests/scenarios/dialog.txt. With
+# SCENARIO_RESULTS=FOLDER, what every window left is kept there.
+set -uo pipefail
+set -f  # keys such as Tab*3 are not file patterns
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/dialog_support.sh"
+scenarios=$1 layout_tool=$2
+shift 2
+root=$(mktemp -d)
+xvfb=
+trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -rf "$root"' EXIT
+"$layout_tool" >"$root/layout"
+start_display || exit 1
+export WINEDEBUG=-all
+# Wine binds its windows to the display of the first program its server runs.
+wineserver -k 2>/dev/null || true
+# One server for all the cases, instead of one started for each.
+[[ " $* " == *" wine="* ]] && wineserver -p
+readonly files=(JWC_TEMP.TXT t742.dat t318.lst t742.lst)
+readonly cursor_x=512 cursor_y=384
+# Run from a folder with a Japanese name, as users' folders often have.
+readonly results=結果
+
+fail() { echo "    $*"; failed_case=1; }
+
+place() { control_centre "$root/layout" "$@"; }
+
+click_at() { xdotool mousemove "$1" "$2" click 1; sleep 0.15; }
+
+# Keys in xdotool's names; NAME*N repeats a key N times.
+press() {
+  local k n
+  for k in "$@"; do
+    n=1
+    [[ $k == *\** ]] && n=${k##*\*} && k=${k%\**}
+    for ((i = 0; i < n; i++)); do xdotool key "$k"; sleep 0.12; done
+  done
+  sleep 0.15
+}
+
+# The window that has the focus once a second window (a chooser) has come up.
+wait_for_other_window() {
+  local w
+  for _ in $(seq 50); do
+    w=$(xdotool getactivewindow 2>/dev/null)
+    [ -n "$w" ] && [ "$w" != "$window" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+act() {
+  local verb=$1
+  shift
+  case $verb in
+    click) click_at $(place "$1") ;;
+    row) click_at $(place "$1" "$2") ;;
+    # Click into the control, replace all its text, type the new one.
+    type) click_at $(place "$1"); press End shift+Home BackSpace
+          xdotool type --delay 40 "${*:2}"; sleep 0.15 ;;
+    key) press "$@" ;;
+    chars) xdotool type --delay 40 "$*"; sleep 0.15 ;;
+    # The colour chooser: NUMBER (0xBBGGRR) is set in its red, green and blue
+    # fields and confirmed; "cancel" closes it unchanged.
+    color) click_at $(place SpeedButton1)
+           wait_for_other_window || { fail "no colour chooser"; return; }
+           sleep 0.5
+           if [ "$1" = cancel ]; then press Escape; return; fi
+           local c=$1
+           for f in "r $((c & 255))" "g $(((c >> 8) & 255))" "u $(((c >> 16) & 255))"; do
+             set -- $f
+             press "alt+$1" End shift+Home BackSpace
+             xdotool type --delay 40 "$2"
+           done
+           press Tab Return ;;
+    close) press alt+F4 ;;
+    # The whole window, frame included, is centred on where the cursor was.
+    centred) local ext fx fy
+             read -r l r t b < <(frame_extents)
+             read -r ox oy < <(client_origin)
+             fx=$((ox - l + (l + r + 414) / 2)) fy=$((oy - t + (t + b + 223) / 2))
+             ((fx - cursor_x <= 1 && cursor_x - fx <= 1 && fy - cursor_y <= 1 && cursor_y - fy <= 1)) ||
+               fail "frame centred at $fx,$fy, cursor at $cursor_x,$cursor_y" ;;
+    *) fail "unknown action: $verb" ;;
+  esac
+}
+
+# Runs one case on one window: the case's lines are in $root/case.
+run_case() {
+  local kind=$1 folder=$2 out=$3 args line
+  rm -rf "$out" && mkdir -p "$out"
+  if [ "$kind" = qt ]; then cp "$folder/t742" "$folder/libt742view.so" "$out/"
+  else cp "$folder/t742.exe" "$out/"; fi
+  args=$(awk '$1 == "args" { $1 = ""; print substr($0, 2) }' "$root/case")
+  while IFS= read -r line; do
+    set -- $line
+    printf '%b' "${line#input $2 }" >"$out/$2"
+  done < <(grep '^input ' "$root/case")
+  xdotool mousemove "$cursor_x" "$cursor_y"
+  if [ "$kind" = qt ]; then (cd "$out" && exec ./t742 $args) >/dev/null 2>&1 &
+  else (cd "$out" && exec wine ./t742.exe $args) >/dev/null 2>&1 & fi
+  local app=$!
+  wait_for_window || { fail "no window"; kill "$app" 2>/dev/null; return; }
+  sleep 0.5
+  xdotool windowactivate --sync "$window" 2>/dev/null || true
+  while IFS= read -r line; do
+    set -- $line
+    act "${@:2}"
+  done < <(grep '^do ' "$root/case")
+  for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$app" 2>/dev/null; then
+    fail "the window did not close"
+    xdotool windowkill "$window" 2>/dev/null; kill "$app" 2>/dev/null
+  fi
+  wait "$app" 2>/dev/null
+  rm -f "$out/t742" "$out/libt742view.so" "$out/t742.exe"
+  # The files the case expects, byte for byte; "-" for a file that must not be.
+  while IFS= read -r line; do
+    set -- $line
+    local want=${line#expect $2 }
+    if [ "$want" = - ]; then
+      [ -e "$out/$2" ] && fail "$2 should not exist"
+    elif ! cmp -s <(printf '%b' "$want") "$out/$2"; then
+      fail "$2 differs:"; diff <(printf '%b' "$want" | cat -A) <(cat -A "$out/$2" 2>&1) | sed 's/^/      /'
+    fi
+  done < <(grep '^expect ' "$root/case")
+}
+
+passed=0 failed=0 names=()
+while IFS= read -r name; do names+=("$name"); done < <(awk '$1 == "case" { print $2 }' "$scenarios")
+for name in "${names[@]}"; do
+  awk -v n="$name" '$1 == "case" { on = ($2 == n) } on' "$scenarios" >"$root/case"
+  failed_case=0
+  first=
+  for spec in "$@"; do
+    kind=${spec%%=*}
+    echo "-- $name ($kind)"
+    run_case "$kind" "${spec#*=}" "$root/$results/$name/$kind"
+    if [ -n "$first" ]; then
+      for f in "${files[@]}"; do
+        a=$root/$results/$name/$first/$f b=$root/$results/$name/$kind/$f
+        if [ -e "$a" ] || [ -e "$b" ]; then
+          cmp -s "$a" "$b" || fail "$f differs between $first and $kind"
+        fi
+      done
+    fi
+    first=${first:-$kind}
+  done
+  if [ "$failed_case" -eq 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+done
+# SCENARIO_RESULTS=FOLDER keeps what every window left, to read or to record.
+[ -n "${SCENARIO_RESULTS:-}" ] && rm -rf "$SCENARIO_RESULTS" && cp -r "$root/$results" "$SCENARIO_RESULTS"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

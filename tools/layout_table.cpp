@@ -1,0 +1,14 @@
+// Prints the dialog's declared layout, one control a line, for the tests that
+// drive the real windows:  NAME PAGE X Y WIDTH HEIGHT  (client area pixels).
+#include <cstdio>
+
+#include "Unit1/Layout.h"
+
+int main() {
+    for (const Unit1::ControlLayout& c : Unit1::kForm1Layout) {
+        const Unit1::ClientRect r = Unit1::PlaceOf(c);
+        std::printf("%s %d %d %d %d %d\n", c.Name, c.Page, r.X, r.Y, r.W, r.H);
+    }
+    std::printf("RowHeight -1 0 0 0 %d\n", Unit1::kListRowHeight);
+    return 0;
+}
