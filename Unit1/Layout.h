@@ -207,6 +207,25 @@ inline const ControlLayout* FindControl(const char* name) {
     return nullptr;
 }
 
+// The radio button that the arrow keys move to from `radio`: the next (or
+// previous) one of its group, round; null when it has no partner.
+inline const ControlLayout* NextRadio(const ControlLayout& radio, bool forward) {
+    const ControlLayout* begin = std::begin(kForm1Layout);
+    const ControlLayout* end = std::end(kForm1Layout);
+    const ControlLayout* first = &radio;
+    while (first != begin && !first->GroupStart) --first;
+    const ControlLayout* last = &radio + 1;
+    while (last != end && !last->GroupStart) ++last;
+    const ControlLayout* c = &radio;
+    do {
+        if (forward)
+            c = c + 1 == last ? first : c + 1;
+        else
+            c = c == first ? last - 1 : c - 1;
+    } while (c != &radio && c->Kind != ControlKind::Radio);
+    return c == &radio ? nullptr : c;
+}
+
 // The form's state behind a control, by its name; null when it has none of
 // that kind.
 inline TEdit* FormEdit(TForm1& f, const char* name) {

@@ -173,6 +173,7 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
             // Tab order, and the settings may leave both unchecked.
             auto* b = new QRadioButton(caption, this);
             b->setAutoExclusive(false);
+            b->installEventFilter(this);
             radioGroup_[b] = radioGroup;
             connect(b, &QRadioButton::clicked, this, [this, b] {
                 for (auto [other, group] : radioGroup_)
@@ -334,6 +335,26 @@ void Form1Window::Fire(int event) {
 void Form1Window::CloseForForm() {
     closingForForm_ = true;
     done(0);
+}
+
+bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
+    // The arrow keys move between a group's radio buttons and check the one
+    // they reach.
+    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right)
+        return QDialog::eventFilter(watched, event);
+    for (const ControlLayout& c : Unit1::kForm1Layout) {
+        if (Control(c.Name) != watched) continue;
+        const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
+        if (const ControlLayout* next = Unit1::NextRadio(c, forward)) {
+            auto* b = static_cast<QRadioButton*>(Control(next->Name));
+            b->setFocus(Qt::TabFocusReason);
+            b->click();
+        }
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Form1Window::keyPressEvent(QKeyEvent* event) {

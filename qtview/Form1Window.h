@@ -51,6 +51,7 @@ class Form1Window : public QDialog {
     std::map<std::string, QLineEdit*> Edits;  // "EditA1" .. "EditB8"
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void reject() override {}  // Esc and the close box are handled above

@@ -451,6 +451,22 @@ bool Win32Platform::PreTranslate(const MSG& msg) {
             return true;
         }
     }
+    // The arrow keys move between a group's radio buttons and check the one
+    // they reach.
+    if (msg.message == WM_KEYDOWN && (msg.wParam == VK_UP || msg.wParam == VK_DOWN ||
+                                      msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT)) {
+        const auto it = names_.find(::GetFocus());
+        const Unit1::ControlLayout* c = it == names_.end() ? nullptr : controls_[it->second].Layout;
+        if (c != nullptr && c->Kind == Unit1::ControlKind::Radio) {
+            const bool forward = msg.wParam == VK_DOWN || msg.wParam == VK_RIGHT;
+            if (const Unit1::ControlLayout* next = Unit1::NextRadio(*c, forward)) {
+                HWND h = controls_[next->Name].Hwnd;
+                ::SetFocus(h);
+                ::SendMessageW(h, BM_CLICK, 0, 0);
+            }
+            return true;
+        }
+    }
     // Enter presses a focused push button, as in a dialog; elsewhere it is OK.
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
         const auto it = names_.find(::GetFocus());
