@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <iterator>
+#include <utility>
 
 #include "Unit1/Form.h"
 #include "Unit1/Platform.h"
@@ -17,6 +18,16 @@ inline constexpr const char* kFormCaption = "Velmora";
 inline constexpr const char* kApplicationTitle = "t742\x81\x7cVelmora";  // t742－Velmora
 inline constexpr int kClientWidth = 414, kClientHeight = 223;
 inline constexpr int kFontPixels = 13;
+// The host's Gothic first; where it is missing (Wine on a fresh machine, or
+// Linux), the first installed Japanese Gothic, which has every glyph.
+inline constexpr const char* kFontFamilies[] = {
+    "\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e",  // ＭＳ ゴシック
+    "MS Gothic",
+    "IPAGothic",
+    "IPA\x83\x53\x83\x56\x83\x62\x83\x4e",  // IPAゴシック
+    "Noto Sans CJK JP",
+    "VL Gothic",
+    "TakaoGothic"};
 // Where the pages' controls start, in the client area: below the tab row.
 inline constexpr int kPageLeft = 6, kPageTop = 27;
 // Every tab of the page control is this size, so a tab's place is known.
@@ -199,12 +210,6 @@ struct ClientRect {
 inline ClientRect PlaceOf(const ControlLayout& c) {
     const bool onPage = c.Page >= 0 && c.Kind != ControlKind::TabSheet;
     return {c.X + (onPage ? kPageLeft : 0), c.Y + (onPage ? kPageTop : 0), c.W, c.H};
-}
-
-inline const ControlLayout* FindControl(const char* name) {
-    for (const ControlLayout& c : kForm1Layout)
-        if (std::strcmp(c.Name, name) == 0) return &c;
-    return nullptr;
 }
 
 // The radio button that the arrow keys move to from `radio`: the next (or

@@ -27,8 +27,6 @@ using Unit1::FormEvent;
 
 namespace {
 
-constexpr int kTypedLength = 24;
-
 QColor FromBgr(int c) {
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
@@ -76,10 +74,9 @@ class PageTabs : public QTabWidget {
 QFont DialogFont() {
     const QStringList families = QFontDatabase::families();
     QFont font;
-    for (const char* name : {"ＭＳ ゴシック", "MS Gothic", "IPAGothic", "IPAゴシック",
-                             "Noto Sans CJK JP", "VL Gothic", "TakaoGothic"}) {
-        if (families.contains(QString::fromUtf8(name))) {
-            font.setFamily(QString::fromUtf8(name));
+    for (const char* name : Unit1::kFontFamilies) {
+        if (families.contains(FromCp932(name))) {
+            font.setFamily(FromCp932(name));
             break;
         }
     }
@@ -101,6 +98,7 @@ Form1Window::Form1Window(Unit1::TForm1& form, Unit1::FormInvoke invoke)
         QWidget* w = Build(c);
         if (w == nullptr) continue;
         widgets_[c.Name] = w;
+        rows_[w] = &c;
         if (c.Kind == ControlKind::PageControl) w->lower();  // the pages lie over it
         if (!c.TabStop) continue;
         if (previous != nullptr) setTabOrder(previous, w);
@@ -137,8 +135,6 @@ Form1Window::Form1Window(Unit1::TForm1& form, Unit1::FormInvoke invoke)
 }
 
 QWidget* Form1Window::Build(const ControlLayout& c) {
-    if (c.GroupStart) ++groupCount_;
-    const int radioGroup = groupCount_;
     const QString caption = FromCp932(c.Caption);
     const int event = c.Event;
     QWidget* w = nullptr;
@@ -160,9 +156,10 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
             // What the user types is limited to 24 characters; a longer text
             // the window was given stays whole, may be shortened, never grows.
             auto* e = new QLineEdit(this);
-            e->setMaxLength(kTypedLength);
-            connect(e, &QLineEdit::textEdited, e, [e] {
-                e->setMaxLength(std::max<int>(kTypedLength, static_cast<int>(e->text().size())));
+            const int typed = Unit1::FormEdit(form_, c.Name)->MaxLength;
+            e->setMaxLength(typed);
+            connect(e, &QLineEdit::textEdited, e, [e, typed] {
+                e->setMaxLength(std::max<int>(typed, static_cast<int>(e->text().size())));
             });
             Edits[c.Name] = e;
             w = e;
@@ -174,10 +171,11 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
             auto* b = new QRadioButton(caption, this);
             b->setAutoExclusive(false);
             b->installEventFilter(this);
-            radioGroup_[b] = radioGroup;
-            connect(b, &QRadioButton::clicked, this, [this, b] {
-                for (auto [other, group] : radioGroup_)
-                    if (group == radioGroup_[b]) other->setChecked(other == b);
+            connect(b, &QRadioButton::clicked, this, [this, b, &c] {
+                b->setChecked(true);
+                for (auto* r = Unit1::NextRadio(c, true); r != nullptr && r != &c;
+                     r = Unit1::NextRadio(*r, true))
+                    static_cast<QRadioButton*>(Control(r->Name))->setChecked(false);
             });
             w = b;
             break;
@@ -264,7 +262,7 @@ void Form1Window::Push() {
         if (auto* edit = Unit1::FormEdit(form_, c.Name)) {
             auto* e = static_cast<QLineEdit*>(w);
             const QString t = text(w, edit->Text);
-            e->setMaxLength(std::max<int>(kTypedLength, static_cast<int>(t.size())));
+            e->setMaxLength(std::max(edit->MaxLength, static_cast<int>(t.size())));
             e->setText(t);
         }
         if (bool* checked = Unit1::FormCheck(form_, c.Name))
@@ -344,17 +342,15 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right)
         return QDialog::eventFilter(watched, event);
-    for (const ControlLayout& c : Unit1::kForm1Layout) {
-        if (Control(c.Name) != watched) continue;
-        const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
-        if (const ControlLayout* next = Unit1::NextRadio(c, forward)) {
-            auto* b = static_cast<QRadioButton*>(Control(next->Name));
-            b->setFocus(Qt::TabFocusReason);
-            b->click();
-        }
-        return true;
+    const auto row = rows_.find(watched);
+    if (row == rows_.end()) return QDialog::eventFilter(watched, event);
+    const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
+    if (const ControlLayout* next = Unit1::NextRadio(*row->second, forward)) {
+        auto* b = static_cast<QRadioButton*>(Control(next->Name));
+        b->setFocus(Qt::TabFocusReason);
+        b->click();
     }
-    return QDialog::eventFilter(watched, event);
+    return true;
 }
 
 void Form1Window::keyPressEvent(QKeyEvent* event) {

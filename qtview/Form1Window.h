@@ -66,9 +66,8 @@ class Form1Window : public QDialog {
     bool closingForForm_ = false;
     bool pushing_ = false;
     std::map<std::string, QWidget*> widgets_;
-    // The radio buttons of each declared group, which uncheck one another.
-    std::map<QRadioButton*, int> radioGroup_;
-    int groupCount_ = 0;
+    // The declared row of each widget.
+    std::map<const QObject*, const Unit1::ControlLayout*> rows_;
     // The text each edit showed when pushed: an edit the user left alone keeps
     // its bytes exactly, even bytes code page 932 cannot show.
     std::map<QWidget*, QString> pushed_;

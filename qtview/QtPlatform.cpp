@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "qtview/Cp932.h"
 #include "qtview/Form1Window.h"
 #include "qtview/FrameExtents.h"
 
@@ -46,7 +47,7 @@ bool QtPlatform::Available() {
     // The dialog is laid out in pixels and is not scaled with the screen.
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     app_ = std::make_unique<QApplication>(argc_, argv_);
-    QApplication::setApplicationName(QString::fromUtf8("t742－Velmora"));
+    QApplication::setApplicationName(FromCp932(Unit1::kApplicationTitle));
     return true;
 }
 

@@ -35,15 +35,16 @@ shoot() {
   local app=$!
   wait_for_window
   sleep 1
-  local l r t b ox oy
+  local l r t b ox oy w h
   read -r l r t b < <(frame_extents)
+  read -r w h < <(client_size "$work/layout")
   for page in 1 2 3 4; do
     xdotool mousemove $(control_centre "$work/layout" "TabSheet$page") click 1
     xdotool mousemove 0 0
     sleep 0.5
     read -r ox oy < <(client_origin)
     build/qtview/t742capture "docs/$prefix-page$page.png" $((ox - l)) $((oy - t)) \
-      $((414 + l + r)) $((223 + t + b)) 2>/dev/null
+      $((w + l + r)) $((h + t + b)) 2>/dev/null
   done
   xdotool key Escape
   wait "$app"

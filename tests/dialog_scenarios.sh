@@ -41,6 +41,7 @@ press() {
   for k in "$@"; do
     n=1
     [[ $k == *\** ]] && n=${k##*\*} && k=${k%\**}
+    local i
     for ((i = 0; i < n; i++)); do xdotool key "$k"; sleep 0.12; done
   done
   sleep 0.15
@@ -83,10 +84,11 @@ act() {
            press Tab Return ;;
     close) press alt+F4 ;;
     # The whole window, frame included, is centred on where the cursor was.
-    centred) local ext fx fy
+    centred) local l r t b ox oy w h fx fy
              read -r l r t b < <(frame_extents)
              read -r ox oy < <(client_origin)
-             fx=$((ox - l + (l + r + 414) / 2)) fy=$((oy - t + (t + b + 223) / 2))
+             read -r w h < <(client_size "$root/layout")
+             fx=$((ox - l + (l + r + w) / 2)) fy=$((oy - t + (t + b + h) / 2))
              ((fx - cursor_x <= 1 && cursor_x - fx <= 1 && fy - cursor_y <= 1 && cursor_y - fy <= 1)) ||
                fail "frame centred at $fx,$fy, cursor at $cursor_x,$cursor_y" ;;
     *) fail "unknown action: $verb" ;;
@@ -140,10 +142,10 @@ for name in "${names[@]}"; do
   awk -v n="$name" '$1 == "case" { on = ($2 == n) } on' "$scenarios" >"$root/case"
   failed_case=0
   first=
-  for spec in "$@"; do
-    kind=${spec%%=*}
+  for window_folder in "$@"; do
+    kind=${window_folder%%=*}
     echo "-- $name ($kind)"
-    run_case "$kind" "${spec#*=}" "$root/$results/$name/$kind"
+    run_case "$kind" "${window_folder#*=}" "$root/$results/$name/$kind"
     if [ -n "$first" ]; then
       for f in "${files[@]}"; do
         a=$root/$results/$name/$first/$f b=$root/$results/$name/$kind/$f

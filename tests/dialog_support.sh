@@ -45,6 +45,11 @@ frame_extents() {
   echo
 }
 
+# The client area's size in LAYOUT, what t742layout printed: "WIDTH HEIGHT".
+client_size() {
+  awk '$1 == "ClientArea" { print $5, $6 }' "$1"
+}
+
 # The centre of a control, or of row ROW of a list box, on the screen: "X Y".
 # LAYOUT is what t742layout printed.
 control_centre() {

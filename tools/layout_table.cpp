@@ -1,5 +1,6 @@
 // Prints the dialog's declared layout, one control a line, for the tests that
-// drive the real windows:  NAME PAGE X Y WIDTH HEIGHT  (client area pixels).
+// drive the real windows:  NAME PAGE X Y WIDTH HEIGHT  (client area pixels),
+// then the client area's size and the list rows' height.
 #include <cstdio>
 
 #include "Unit1/Layout.h"
@@ -9,6 +10,7 @@ int main() {
         const Unit1::ClientRect r = Unit1::PlaceOf(c);
         std::printf("%s %d %d %d %d %d\n", c.Name, c.Page, r.X, r.Y, r.W, r.H);
     }
+    std::printf("ClientArea -1 0 0 %d %d\n", Unit1::kClientWidth, Unit1::kClientHeight);
     std::printf("RowHeight -1 0 0 0 %d\n", Unit1::kListRowHeight);
     return 0;
 }

@@ -45,16 +45,9 @@ int CALLBACK FoundFont(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
 // fresh machine) a Japanese Gothic that has it all, half-width glyphs too,
 // rather than a substitute that draws boxes.
 HFONT DialogFont() {
-    const char* const families[] = {
-        "\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e",  // ＭＳ ゴシック
-        "MS Gothic",
-        "IPAGothic",
-        "Noto Sans CJK JP",
-        "VL Gothic",
-        "TakaoGothic"};
-    std::wstring chosen = FromCp932(families[0]);
+    std::wstring chosen = FromCp932(Unit1::kFontFamilies[0]);
     HDC dc = ::GetDC(nullptr);
-    for (const char* family : families) {
+    for (const char* family : Unit1::kFontFamilies) {
         LOGFONTW lf{};
         lf.lfCharSet = SHIFTJIS_CHARSET;
         const std::wstring name = FromCp932(family);
@@ -133,8 +126,7 @@ Unit1::ScreenRect Win32Platform::ScreenAt(Unit1::ScreenPoint point) {
 
 HWND Win32Platform::Add(const Unit1::ControlLayout& c) {
     using K = Unit1::ControlKind;
-    static const wchar_t* const kButton = WC_BUTTONW;
-    const wchar_t* cls = kButton;
+    const wchar_t* cls = WC_BUTTONW;
     DWORD style = 0;
     int height = c.H;
     switch (c.Kind) {
@@ -199,7 +191,8 @@ HWND Win32Platform::Add(const Unit1::ControlLayout& c) {
     controls_[name] = Control{h, &c};
     names_[h] = name;
     if (c.Kind == K::Edit) {
-        ::SendMessageW(h, EM_SETLIMITTEXT, 24, 0);
+        const auto limit = static_cast<WPARAM>(Unit1::FormEdit(*form_, c.Name)->MaxLength);
+        ::SendMessageW(h, EM_SETLIMITTEXT, limit, 0);
         ::ImmAssociateContextEx(h, nullptr, 0);  // the input method stays off
     }
     if (c.Kind == K::ComboList || c.Kind == K::ComboEdit) {
