@@ -170,7 +170,6 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
             // Tab order, and the settings may leave both unchecked.
             auto* b = new QRadioButton(caption, this);
             b->setAutoExclusive(false);
-            b->installEventFilter(this);
             connect(b, &QRadioButton::clicked, this, [this, b, &c] {
                 b->setChecked(true);
                 for (auto* r = Unit1::NextRadio(c, true); r != nullptr && r != &c;
@@ -228,6 +227,9 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
     if (c.Kind == ControlKind::Edit || c.Kind == ControlKind::ComboList ||
         c.Kind == ControlKind::ComboEdit)
         w->setAttribute(Qt::WA_InputMethodEnabled, false);
+    // The arrow keys move the focus as the declared groups say, not as Qt's
+    // buttons would (to any button beside them).
+    if (!Unit1::TakesArrows(c.Kind)) w->installEventFilter(this);
     const Unit1::ClientRect r = Unit1::PlaceOf(c);
     w->setGeometry(r.X, r.Y, r.W, r.H);
     return w;
@@ -336,8 +338,8 @@ void Form1Window::CloseForForm() {
 }
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
-    // The arrow keys move between a group's radio buttons and check the one
-    // they reach.
+    // An arrow key on a control that does not use it moves the focus within
+    // the control's group; a radio button it reaches is checked.
     if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right)
@@ -345,10 +347,14 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
     const auto row = rows_.find(watched);
     if (row == rows_.end()) return QDialog::eventFilter(watched, event);
     const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
-    if (const ControlLayout* next = Unit1::NextRadio(*row->second, forward)) {
-        auto* b = static_cast<QRadioButton*>(Control(next->Name));
-        b->setFocus(Qt::TabFocusReason);
-        b->click();
+    const auto usable = [this](const ControlLayout& c) {
+        const QWidget* w = Control(c.Name);
+        return w != nullptr && w->isVisible() && w->isEnabled();
+    };
+    if (const ControlLayout* next = Unit1::ArrowTarget(*row->second, forward, usable)) {
+        QWidget* w = Control(next->Name);
+        w->setFocus(Qt::TabFocusReason);  // an edit's text is selected, as by Tab
+        if (next->Kind == ControlKind::Radio) static_cast<QRadioButton*>(w)->click();
     }
     return true;
 }
