@@ -64,9 +64,9 @@ act() {
     row) click_at $(place "$1" "$2") ;;
     # Click into the control, replace all its text, type the new one.
     type) click_at $(place "$1"); press End shift+Home BackSpace
-          xdotool type --delay 40 "${*:2}"; sleep 0.15 ;;
+          xdotool type --delay 40 -- "${*:2}"; sleep 0.15 ;;
     key) press "$@" ;;
-    chars) xdotool type --delay 40 "$*"; sleep 0.15 ;;
+    chars) xdotool type --delay 40 -- "$*"; sleep 0.15 ;;
     # The colour chooser: NUMBER (0xBBGGRR) is set in its red, green and blue
     # fields and confirmed; "cancel" closes it unchanged.
     color) click_at $(place SpeedButton1)
@@ -77,7 +77,7 @@ act() {
            local -n keys=chooser_keys_$kind
            for value in $((c & 255)) $(((c >> 8) & 255)) $(((c >> 16) & 255)); do
              press "${keys[i++]}" End shift+Home BackSpace
-             xdotool type --delay 40 "$value"
+             xdotool type --delay 40 -- "$value"
            done
            press Tab Return ;;
     close) press alt+F4 ;;
