@@ -69,6 +69,31 @@ class PageTabs : public QTabWidget {
     }
 };
 
+// A list box as a dialog has it: receiving the focus chooses no row, though
+// the row the keys move from is the first; a key that moves to a row chooses
+// it, even the one the keys were on.
+class DialogList : public QListWidget {
+  public:
+    using QListWidget::QListWidget;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        QListWidget::keyPressEvent(event);
+        static constexpr int kMoves[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,
+                                         Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
+        QListWidgetItem* item = currentItem();
+        if (item != nullptr && !item->isSelected() &&
+            std::find(std::begin(kMoves), std::end(kMoves), event->key()) != std::end(kMoves))
+            item->setSelected(true);
+    }
+};
+
+// The row chosen in a list, or -1.
+int SelectedRow(const QListWidget* list) {
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
 }  // namespace
 
 QFont DialogFont() {
@@ -210,13 +235,14 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
             break;
         }
         case ControlKind::ListBox: {
-            auto* list = new QListWidget(this);
+            auto* list = new DialogList(this);
             list->setUniformItemSizes(true);
             if (event != Unit1::kNoEvent) {
                 // A change of row by mouse or keys applies the entry, as does
-                // a click on the row already chosen.
-                connect(list, &QListWidget::currentRowChanged, this, [this, event] {
-                    if (!pushing_) Fire(event);
+                // a click on the row already chosen. The row a list marks
+                // current when it only receives the focus is not chosen.
+                connect(list, &QListWidget::itemSelectionChanged, this, [this, list, event] {
+                    if (!pushing_ && SelectedRow(list) >= 0) Fire(event);
                 });
                 connect(list, &QListWidget::itemClicked, this, [this, event] { Fire(event); });
             }
@@ -312,7 +338,7 @@ void Form1Window::Pull() {
         if (bool* checked = Unit1::FormCheck(form_, c.Name))
             *checked = static_cast<QAbstractButton*>(w)->isChecked();
         if (auto* list = Unit1::FormList(form_, c.Name))
-            list->ItemIndex = static_cast<QListWidget*>(w)->currentRow();
+            list->ItemIndex = SelectedRow(static_cast<QListWidget*>(w));
         if (auto* combo = Unit1::FormCombo(form_, c.Name)) {
             auto* widget = static_cast<QComboBox*>(w);
             if (widget->isEditable())
