@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program, built here with MinGW-w64 and tested under Wine: the
 # test suite, hundreds of pseudo-random runs compared byte for byte with the
-# Linux build, and the dialog scenarios on the Win32 and the Qt window.
+# Linux build, the dialog scenarios on the Win32 and the Qt window, and random
+# user sessions played on both windows (SESSIONS of them, 30 by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-windows.sh
@@ -35,3 +36,7 @@ kill "$xvfb" 2>/dev/null || true
 
 echo "== the dialog scenarios on both windows"
 tests/dialog_scenarios.sh tests/scenarios/dialog.txt build/t742layout qt=build wine=build-win
+
+# A new seed each run, printed, so that a divergence found can be replayed.
+echo "== ${SESSIONS:=30} random user sessions on both windows, their files compared"
+tests/dialog_differential.sh "${SEED:-random}" "$SESSIONS" qt=build wine=build-win

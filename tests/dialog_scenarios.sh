@@ -119,6 +119,8 @@ run_case() {
   xdotool windowactivate --sync "$window" 2>/dev/null || true
   while IFS= read -r line; do
     set -- $line
+    # A session may end before its last action (Space on OK); the rest has no window.
+    kill -0 "$app" 2>/dev/null || break
     act "${@:2}"
   done < <(grep '^do ' "$case")
   for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
