@@ -88,6 +88,24 @@ class DialogList : public QListWidget {
     }
 };
 
+// A one-line edit as a dialog has it: Up moves the caret back a character and
+// Down forward, as Left and Right do.
+class DialogEdit : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        if (key != Qt::Key_Up && key != Qt::Key_Down) return QLineEdit::keyPressEvent(event);
+        const bool mark = event->modifiers() & Qt::ShiftModifier;
+        if (key == Qt::Key_Up)
+            cursorBackward(mark);
+        else
+            cursorForward(mark);
+    }
+};
+
 // The row chosen in a list, or -1.
 int SelectedRow(const QListWidget* list) {
     const QModelIndexList rows = list->selectionModel()->selectedRows();
@@ -180,11 +198,17 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
         case ControlKind::Edit: {
             // What the user types is limited to 24 characters; a longer text
             // the window was given stays whole, may be shortened, never grows.
-            auto* e = new QLineEdit(this);
+            auto* e = new DialogEdit(this);
             const int typed = Unit1::FormEdit(form_, c.Name)->MaxLength;
             e->setMaxLength(typed);
             connect(e, &QLineEdit::textEdited, e, [e, typed] {
-                e->setMaxLength(std::max<int>(typed, static_cast<int>(e->text().size())));
+                // Setting the limit sets the text again, which takes the caret
+                // to the end: only when it changes, and the caret kept.
+                const int limit = std::max<int>(typed, static_cast<int>(e->text().size()));
+                if (limit == e->maxLength()) return;
+                const int caret = e->cursorPosition();
+                e->setMaxLength(limit);
+                e->setCursorPosition(caret);
             });
             Edits[c.Name] = e;
             w = e;
