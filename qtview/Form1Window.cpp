@@ -174,6 +174,8 @@ Form1Window::Form1Window(Unit1::TForm1& form, Unit1::FormInvoke invoke)
         // A page chosen by the user takes the focus to its tab, as a click does.
         if (!pushing_) PageControl1->tabBar()->setFocus();
     });
+    // A page's accelerator takes the focus to the tabs even on its own page.
+    PageControl1->tabBar()->installEventFilter(this);
     ShowPage(0);
 }
 
@@ -388,6 +390,8 @@ void Form1Window::CloseForForm() {
 }
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Shortcut && watched == PageControl1->tabBar())
+        PageControl1->tabBar()->setFocus(Qt::ShortcutFocusReason);
     // An arrow key on a control that does not use it moves the focus within
     // the control's group; a radio button it reaches is checked.
     if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
