@@ -170,12 +170,13 @@ class Session {
                  f->Kind == ControlKind::CancelButton))
                 Press(*f);
         } else if (f != nullptr) {
-            // An arrow key.
-            const bool forward = key == "Down" || key == "Right";
-            if (f->Kind == ControlKind::PageControl)
-                page_ = forward ? std::min(page_ + 1, 3) : std::max(page_ - 1, 0);
-            else if (f->Kind != ControlKind::Edit && f->Kind != ControlKind::ListBox &&
-                     f->Kind != ControlKind::ComboList && f->Kind != ControlKind::ComboEdit)
+            // An arrow key. On the tabs Left and Right turn the page, up to the
+            // last and the first.
+            if (f->Kind == ControlKind::PageControl) {
+                if (key == "Right") page_ = std::min(page_ + 1, 3);
+                if (key == "Left") page_ = std::max(page_ - 1, 0);
+            } else if (f->Kind != ControlKind::Edit && f->Kind != ControlKind::ListBox &&
+                       f->Kind != ControlKind::ComboList && f->Kind != ControlKind::ComboEdit)
                 focus_.clear();
         }
     }
@@ -253,7 +254,7 @@ class Session {
     std::string name_;
     int page_ = 0;
     std::string focus_;
-    bool enabled_[3] = {true, true, true};
+    bool enabled_[4] = {true, true, true, true};  // by page
     int rows_[2] = {0, 0};
     bool ended_ = false;
 };
