@@ -66,6 +66,8 @@ class PageTabs : public QTabWidget {
         style->setParent(bar);
         bar->setStyle(style);
         setTabBar(bar);
+        // A click on a tab, the current one too, takes the focus to the tabs.
+        bar->setFocusPolicy(Qt::StrongFocus);
     }
 };
 
@@ -256,7 +258,8 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
         case ControlKind::ComboEdit: {
             auto* b = new QComboBox(this);
             b->setEditable(c.Kind == ControlKind::ComboEdit);
-            b->setInsertPolicy(QComboBox::NoInsert);  // Enter is OK, not a new item
+            b->setInsertPolicy(QComboBox::NoInsert);        // Enter is OK, not a new item
+            if (b->isEditable()) b->setCompleter(nullptr);  // what is typed stays as typed
             w = b;
             break;
         }
