@@ -72,20 +72,27 @@ class PageTabs : public QTabWidget {
 };
 
 // A list box as a dialog has it: receiving the focus chooses no row, though
-// the row the keys move from is the first; a key that moves to a row chooses
-// it, even the one the keys were on.
+// the row the keys move from is the first; Left and Right move as Up and Down;
+// a key that moves to a row chooses it, even the one the keys were on.
 class DialogList : public QListWidget {
   public:
     using QListWidget::QListWidget;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
-        QListWidget::keyPressEvent(event);
+        int key = event->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right) {
+            key = key == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down;
+            QKeyEvent vertical(event->type(), key, event->modifiers());
+            QListWidget::keyPressEvent(&vertical);
+        } else {
+            QListWidget::keyPressEvent(event);
+        }
         static constexpr int kMoves[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,
                                          Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
         QListWidgetItem* item = currentItem();
         if (item != nullptr && !item->isSelected() &&
-            std::find(std::begin(kMoves), std::end(kMoves), event->key()) != std::end(kMoves))
+            std::find(std::begin(kMoves), std::end(kMoves), key) != std::end(kMoves))
             item->setSelected(true);
     }
 };
