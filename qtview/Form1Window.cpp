@@ -97,8 +97,9 @@ class DialogList : public QListWidget {
     }
 };
 
-// A one-line edit as a dialog has it: Up moves the caret back a character and
-// Down forward, as Left and Right do.
+// A one-line edit as a dialog has it: Up and Left move the caret back a
+// character, Down and Right forward, from where it is even when text is
+// selected (Qt would go to the selection's start).
 class DialogEdit : public QLineEdit {
   public:
     using QLineEdit::QLineEdit;
@@ -106,12 +107,32 @@ class DialogEdit : public QLineEdit {
   protected:
     void keyPressEvent(QKeyEvent* event) override {
         const int key = event->key();
-        if (key != Qt::Key_Up && key != Qt::Key_Down) return QLineEdit::keyPressEvent(event);
+        const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
+        if ((!back && key != Qt::Key_Down && key != Qt::Key_Right) ||
+            (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))
+            return QLineEdit::keyPressEvent(event);
         const bool mark = event->modifiers() & Qt::ShiftModifier;
-        if (key == Qt::Key_Up)
+        if (back)
             cursorBackward(mark);
         else
             cursorForward(mark);
+    }
+};
+
+// A drop-down list as a dialog has it: Left and Right choose the previous and
+// next entry, as Up and Down do.
+class DialogComboList : public QComboBox {
+  public:
+    using QComboBox::QComboBox;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        if (isEditable() || (key != Qt::Key_Left && key != Qt::Key_Right))
+            return QComboBox::keyPressEvent(event);
+        QKeyEvent vertical(event->type(), key == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down,
+                           event->modifiers());
+        QComboBox::keyPressEvent(&vertical);
     }
 };
 
@@ -263,7 +284,7 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
         }
         case ControlKind::ComboList:
         case ControlKind::ComboEdit: {
-            auto* b = new QComboBox(this);
+            auto* b = new DialogComboList(this);
             b->setEditable(c.Kind == ControlKind::ComboEdit);
             b->setInsertPolicy(QComboBox::NoInsert);        // Enter is OK, not a new item
             if (b->isEditable()) b->setCompleter(nullptr);  // what is typed stays as typed
