@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Every launcher and every menu item followed by the host stand-in, the batch
+# run by Wine's cmd in a folder whose name has Japanese characters and a blank,
+# with random picks and typed or skipped numbers. Each answer (and t742.dat)
+# must equal, byte for byte, what t742.exe leaves when run directly with the
+# arguments the item stands for. Then the launchers without t742.exe beside
+# them must leave their "he" message.
+#   tests/launcher_test.sh BUILD-DIR WINDOWS-BUILD-DIR [SEED]
+set -euo pipefail
+build=$(realpath "$1") buildwin=$(realpath "$2") seed=${3:-742}
+cd "$(dirname "$0")/.."
+tmp=$(mktemp -d)
+if [ -f tests/wine_prefix.sh ]; then
+  source tests/wine_prefix.sh
+else
+  export WINEPREFIX=$tmp/wine  # a Wine of our own: its server is ours to stop
+fi
+# As on a Japanese desktop: cmd reads the batch and writes echo in code page 932.
+export LANG=ja_JP.UTF-8 WINEDEBUG=-all
+# Without a display the dialog of step 6 closes at once, as by its close box.
+unset DISPLAY
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$tmp"' EXIT
+wineserver -p 2>/dev/null || true  # one server for all the runs below
+dir="$tmp/外部変形 t742" direct="$tmp/direct"
+mkdir -p "$dir" "$direct"
+"$build/t742launchers" "$dir" >/dev/null
+cp "$buildwin/t742.exe" "$dir/"
+cp "$buildwin/t742.exe" "$direct/"
+RANDOM=$seed
+fail() { echo "launchers: $*" >&2; exit 1; }
+
+# The directives of item ITEM (0: a launcher without a menu), one per line:
+# "P N" for a picked point, "C DEFAULT PREFIX" for a typed number.
+asks() {
+  iconv -f CP932 -t UTF-8 "$1" | tr -d '\r' | awk -v item="$2" '
+    item == 0 || $0 == "REM #:" item { on = 1; next }
+    on && $0 == "REM #e" { exit }
+    on && /^REM #[0-9]+ / { sub(/^REM #/, ""); print "P", $1 }
+    on && /^REM #c / { d = $0; sub(/.*空欄は /, "", d); sub(/）.*/, "", d)
+                       p = $0; sub(/.* \/_/, "", p); print "C", d, p }'
+}
+
+number() {  # a random length or angle: negative, decimal or whole
+  case $((RANDOM % 4)) in
+    0) echo "$((RANDOM % 200 + 1))" ;;
+    1) echo "$((RANDOM % 90 + 10)).$((RANDOM % 10))5" ;;
+    2) echo "-$((RANDOM % 360))" ;;
+    3) echo "$((RANDOM % 50 + 1)).$((RANDOM % 100))" ;;
+  esac
+}
+
+runs=0 figures=0 start=$SECONDS
+for bat in "$dir"/*.bat; do
+  name=$(basename "$bat")
+  [[ $name =~ ^t742_([1-8])(so|sg)?\.bat$|^t742_set\.bat$ ]] || fail "unexpected launcher $name"
+  mode=${BASH_REMATCH[1]:-0} ring=${BASH_REMATCH[2]:-}
+  items=$([ "$mode" = 0 ] && echo 0 || echo 1 2 3 4 5 6)
+  for item in $items; do
+    opts=() args=()
+    [ "$mode" = 0 ] || { opts+=(--item "$item"); args+=("$mode" "$item"); }
+    case $ring in so) args+=(0) ;; sg) args+=(1) ;; esac
+    while read -r kind a b; do
+      if [ "$kind" = P ]; then
+        opts+=(--pick "$a,$((RANDOM % 200 - 100)).$((RANDOM % 10)),$((RANDOM % 200 - 100))")
+      elif ((RANDOM % 3 == 0)); then
+        opts+=(--skip) args+=("$a")
+      else
+        v=$(number) && opts+=(--type "$v") args+=("$v")
+      fi
+    done < <(asks "$bat" "$item")
+    "$build/t742host" --launcher "$bat" "${opts[@]}" --question "$tmp/question" >"$tmp/log" ||
+      { cat "$tmp/log"; fail "$name item $item: the stand-in failed"; }
+    cp "$tmp/question" "$direct/JWC_TEMP.TXT"
+    (cd "$direct" && wine ./t742.exe "${args[@]}")
+    if [ "$mode" = 0 ]; then
+      # Alone, t742 leaves the exchange file as it is; the launcher says it ran.
+      cmp -s "$tmp/question" "$direct/JWC_TEMP.TXT" || fail "t742.exe alone wrote an answer"
+      printf 'h#%s\r\n' "$(echo 't742 の設定を閉じました。' | iconv -t CP932)" >"$direct/JWC_TEMP.TXT"
+    fi
+    cmp -s "$dir/JWC_TEMP.TXT" "$direct/JWC_TEMP.TXT" ||
+      { cat "$tmp/log"; diff <(tr -d '\r' <"$dir/JWC_TEMP.TXT") <(tr -d '\r' <"$direct/JWC_TEMP.TXT") || true
+        fail "$name item $item: the answer differs from t742.exe ${args[*]}"; }
+    cmp -s "$dir/t742.dat" "$direct/t742.dat" || fail "$name item $item: t742.dat differs"
+    runs=$((runs + 1)) figures=$((figures + $(grep -c '^s[ecog] ' "$dir/JWC_TEMP.TXT" || true)))
+  done
+done
+echo "launchers: $runs items, each answer equal to a direct run; $figures figure records ($((SECONDS - start)) s)"
+
+# Without t742.exe, the host must show why nothing was drawn.
+rm "$dir/t742.exe"
+expected=$(printf 'he%s' "t742.exe がこのバッチファイルと同じフォルダにありません。" | iconv -t CP932)
+for launcher in t742_1.bat t742_set.bat; do
+  opts=()
+  [ "$launcher" = t742_set.bat ] || opts=(--item 2 --pick 1,0,0)
+  if "$build/t742host" --launcher "$dir/$launcher" "${opts[@]}" >"$tmp/log"; then
+    fail "$launcher without t742.exe: reported as success"
+  fi
+  [ "$(cat "$dir/JWC_TEMP.TXT")" = "$expected"$'\r' ] || fail "$launcher without t742.exe: no he line"
+  grep -q 'error shown: t742.exe がこのバッチファイル' "$tmp/log" || fail "the stand-in did not show the he line"
+done
+echo "launchers: without t742.exe, the he message"
