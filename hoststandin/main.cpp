@@ -4,7 +4,9 @@
 //   t742host --t742 PATH [--drawing FILE] [--axis DEG] [--pick N,X,Y]...
 //            [--svg OUT.svg] -- T742-ARGUMENTS...
 //   t742host --t742 PATH --gallery OUT.svg [--cells DIR] [--drawing FILE]
-//   (--cells also draws each round trip alone, as DIR/mMODEsSTEP.svg)
+//   t742host --launchers DIR --gallery OUT.svg
+//   (--cells also draws each round trip alone, as DIR/mMODEsSTEP.svg;
+//   --launchers draws steps 1 to 5 of every launcher in DIR, beside t742.exe)
 //   t742host --launcher FILE.bat [--item N] [--pick N,X,Y]... [--type VALUE | --skip]...
 //            [--axis DEG] [--svg OUT.svg] [--question FILE]
 //   (follows a launcher as the host does; runs it with Wine's cmd; --question
@@ -36,6 +38,7 @@ int Usage() {
         "usage: t742host --t742 PATH [--drawing FILE] [--axis DEG] [--pick N,X,Y]... "
         "[--svg OUT] -- ARGS...\n"
         "       t742host --t742 PATH --gallery OUT.svg [--cells DIR] [--drawing FILE]\n"
+        "       t742host --launchers DIR --gallery OUT.svg\n"
         "       t742host --launcher FILE.bat [--item N] [--pick N,X,Y]... "
         "[--type VALUE | --skip]... [--svg OUT] [--question FILE]\n",
         stderr);
@@ -78,7 +81,7 @@ int FollowAndDraw(const LauncherInput& in, const std::string& svgPath,
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string exe, drawingPath, svgPath, galleryPath, cellsDir, questionPath;
+    std::string exe, drawingPath, svgPath, galleryPath, cellsDir, questionPath, launchersDir;
     Request request;
     LauncherInput launcher;
     int i = 1;
@@ -99,6 +102,8 @@ int main(int argc, char** argv) {
             galleryPath = value();
         else if (a == "--cells")
             cellsDir = value();
+        else if (a == "--launchers")
+            launchersDir = value();
         else if (a == "--launcher")
             launcher.File = value();
         else if (a == "--item")
@@ -119,6 +124,18 @@ int main(int argc, char** argv) {
             return Usage();
     }
     for (; i < argc; ++i) request.Args.push_back(argv[i]);
+    if (!launchersDir.empty() && !galleryPath.empty()) {
+        std::vector<Panel> panels;
+        int failures = 0;
+        for (const GalleryRun& run : RunLauncherGallery(launchersDir + "/")) {
+            std::printf("%s\n", run.Title.c_str());
+            PrintCommands(run.Ans);
+            failures += run.Ans.ExitStatus != 0 || run.Ans.Solids.empty();
+            panels.push_back({run.Title, nullptr, run.Ans.Solids, run.Req.Picks});
+        }
+        if (!WriteFile(galleryPath, RenderSvg(panels, 5, 260, 220))) return 1;
+        return failures == 0 ? 0 : 1;
+    }
     if (!launcher.File.empty()) {
         launcher.Picks = request.Picks;
         launcher.AxisAngle = request.AxisAngle;

@@ -19,7 +19,11 @@ fi
 export LANG=ja_JP.UTF-8 WINEDEBUG=-all
 # Without a display the dialog of step 6 closes at once, as by its close box.
 unset DISPLAY
-trap 'wineserver -k 2>/dev/null || true; rm -rf "$tmp"' EXIT
+stop_wine() {
+  if declare -F wine_prefix_done >/dev/null; then wine_prefix_done; else wineserver -k 2>/dev/null || true; fi
+  rm -rf "$tmp"
+}
+trap stop_wine EXIT
 wineserver -p 2>/dev/null || true  # one server for all the runs below
 dir="$tmp/外部変形 t742" direct="$tmp/direct"
 mkdir -p "$dir" "$direct"
