@@ -28,13 +28,15 @@ std::string Command(const figures::ModeSpec& m, int step) {
 }  // namespace
 
 std::string GuideTables() {
-    std::string out = LauncherTable();
-    out += "\n| モード | 描く図形 | ホストへの出力 |\n|---:|---|---|\n";
+    std::string out = "### ランチャーとメニュー\n\n" + LauncherTable();
+    out += "\n### モードと出力\n\n| モード | 描く図形 | ホストへの出力 |\n|---:|---|---|\n";
     for (int mode = 1; mode <= figures::kModeCount; ++mode) {
         const figures::ModeSpec& m = *figures::FindMode(mode);
         out += "| " + std::to_string(mode) + " | " + FigureName(m) + " | `" + m.Answer + "` |\n";
     }
-    out += "\n| コマンド | 大きさ | 指示する点（番号順） | 結果 |\n|---|---|---|---|\n";
+    out +=
+        "\n### モードとステップ\n\n| コマンド | 大きさ | 指示する点（番号順） | 結果 "
+        "|\n|---|---|---|---|\n";
     for (int mode = 1; mode <= figures::kModeCount; ++mode) {
         const figures::ModeSpec& m = *figures::FindMode(mode);
         for (int step = 1; step <= 6; ++step) {

@@ -139,11 +139,12 @@ std::vector<LauncherSpec> LauncherSet() {
 std::string LauncherNote(const LauncherSpec& spec) {
     if (spec.Mode == 0) return "t742 設定（線色・線幅・図形の値・設定リスト）";
     const figures::ModeSpec& m = *figures::FindMode(spec.Mode);
-    std::string note =
-        std::string("t742 ") + FigureName(m) + "（モード " + std::to_string(spec.Mode);
-    if (spec.Option == 0) note += "、so";
-    if (spec.Option == 1) note += "、sg 外形破線";
-    return note + "）";
+    // The record tells modes of the same figure apart (se or sc; so or sg).
+    const std::string answer = m.Answer;
+    const std::string record =
+        spec.Option == 1 ? "sg 外形破線" : answer.substr(0, answer.find(' '));
+    return std::string("t742 ") + FigureName(m) + "（モード " + std::to_string(spec.Mode) + "、" +
+           record + "）";
 }
 
 std::string LauncherText(const LauncherSpec& spec) {
