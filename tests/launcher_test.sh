@@ -24,7 +24,9 @@ stop_wine() {
   rm -rf "$tmp"
 }
 trap stop_wine EXIT
-wineserver -p 2>/dev/null || true  # one server for all the runs below
+# One server of our own for all the runs below, started without a display.
+wineserver -k 2>/dev/null || true
+wineserver -p 2>/dev/null || true
 dir="$tmp/外部変形 t742" direct="$tmp/direct"
 mkdir -p "$dir" "$direct"
 "$build/t742launchers" "$dir" >/dev/null
