@@ -4,7 +4,8 @@
 # with random picks and typed or skipped numbers. Each answer (and t742.dat)
 # must equal, byte for byte, what t742.exe leaves when run directly with the
 # arguments the item stands for. Then the launchers without t742.exe beside
-# them must leave their "he" message.
+# them must leave their "he" message. The dialogs of step 6 and of the
+# settings launcher show on a virtual display, where OK is pressed for them.
 #   tests/launcher_test.sh BUILD-DIR WINDOWS-BUILD-DIR [SEED]
 set -euo pipefail
 build=$(realpath "$1") buildwin=$(realpath "$2") seed=${3:-742}
@@ -17,14 +18,28 @@ else
 fi
 # As on a Japanese desktop: cmd reads the batch and writes echo in code page 932.
 export LANG=ja_JP.UTF-8 WINEDEBUG=-all
-# Without a display the dialog of step 6 closes at once, as by its close box.
-unset DISPLAY
+source tests/dialog_support.sh
+xvfb= presser=
 stop_wine() {
   if declare -F wine_prefix_done >/dev/null; then wine_prefix_done; else wineserver -k 2>/dev/null || true; fi
+  kill $presser "$xvfb" 2>/dev/null || true
   rm -rf "$tmp"
 }
 trap stop_wine EXIT
-# One server of our own for all the runs below, started without a display.
+start_display
+# Presses OK (Enter) in every dialog that shows, for as long as the test runs.
+press_ok() {
+  while :; do
+    for w in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null); do
+      sleep 0.3
+      xdotool windowactivate --sync "$w" key Return 2>/dev/null || true
+    done
+    sleep 0.1
+  done
+}
+press_ok &
+presser=$!
+# One server for all the runs below, bound to this display.
 wineserver -k 2>/dev/null || true
 wineserver -p 2>/dev/null || true
 dir="$tmp/外部変形 t742" direct="$tmp/direct"
@@ -79,7 +94,8 @@ for bat in "$dir"/*.bat; do
     cp "$tmp/question" "$direct/JWC_TEMP.TXT"
     (cd "$direct" && wine ./t742.exe "${args[@]}")
     if [ "$mode" = 0 ]; then
-      # Alone, t742 leaves the exchange file as it is; the launcher says it ran.
+      # Without arguments t742 leaves the exchange file as it is; the launcher
+      # then says it ran.
       cmp -s "$tmp/question" "$direct/JWC_TEMP.TXT" || fail "t742.exe alone wrote an answer"
       printf 'h#%s\r\n' "$(echo 't742 の設定を閉じました。' | iconv -t CP932)" >"$direct/JWC_TEMP.TXT"
     fi
@@ -87,6 +103,8 @@ for bat in "$dir"/*.bat; do
       { cat "$tmp/log"; diff <(tr -d '\r' <"$dir/JWC_TEMP.TXT") <(tr -d '\r' <"$direct/JWC_TEMP.TXT") || true
         fail "$name item $item: the answer differs from t742.exe ${args[*]}"; }
     cmp -s "$dir/t742.dat" "$direct/t742.dat" || fail "$name item $item: t742.dat differs"
+    # OK in the dialog draws the dialog's figure: the item ran the right mode.
+    [ "$item" != 6 ] || grep -q '^s[ecog] ' "$dir/JWC_TEMP.TXT" || fail "$name item 6: OK drew nothing"
     runs=$((runs + 1)) figures=$((figures + $(grep -c '^s[ecog] ' "$dir/JWC_TEMP.TXT" || true)))
   done
 done
