@@ -61,7 +61,8 @@ void AppendItem(std::vector<std::string>& lines, int mode, int step) {
 // The batch after the directives. Every value (the folder may hold blanks or
 // Japanese characters; typed text may hold & | < > ^ % !) is expanded only
 // inside double quotes, where cmd takes none of them for an operator; delayed
-// expansion stays off, so a "!" is kept as it is.
+// expansion stays off, so a "!" is kept as it is. (A typed double quote would
+// end the quotes: cmd offers no plain way to take one from an argument.)
 void AppendBatch(std::vector<std::string>& lines, const LauncherSpec& spec) {
     lines.insert(lines.end(), {"@echo off", "setlocal EnableExtensions DisableDelayedExpansion",
                                "set \"T742=%~dp0t742.exe\"", "set \"ANSWER=%~dp0JWC_TEMP.TXT\"",
@@ -123,9 +124,9 @@ bool SafeLines(const std::string& bytes) {
 std::vector<LauncherSpec> LauncherSet() {
     std::vector<LauncherSpec> set;
     for (int mode = 1; mode <= figures::kModeCount; ++mode) {
-        if (mode >= 7) {
-            // The option is the record (so or sg): a user picks it with the
-            // launcher, not by typing a number at every use.
+        if (figures::FindMode(mode)->shape.Ring) {
+            // The ring option is the record (so or sg): a user picks it with
+            // the launcher, not by typing a number at every use.
             set.push_back({"t742_" + std::to_string(mode) + "so.bat", mode, 0});
             set.push_back({"t742_" + std::to_string(mode) + "sg.bat", mode, 1});
         } else {
@@ -179,7 +180,8 @@ std::string LauncherTable() {
     for (const LauncherSpec& spec : LauncherSet()) {
         const std::string name = "`" + spec.FileName + "`<br>" + LauncherNote(spec);
         if (spec.Mode == 0) {
-            out += "| " + name + " | — | — | — |\n";
+            out += "| " + name +
+                   " | メニューなし：設定ダイアログだけを開きます（作図しません） | — | — |\n";
             continue;
         }
         for (int step = 1; step <= 6; ++step) {
