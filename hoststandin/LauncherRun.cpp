@@ -24,13 +24,17 @@ struct Shower {
 LauncherRun FollowLauncher(const LauncherInput& in) {
     LauncherRun run;
     const Shower Show{in.Messages};
+    auto refuse = [&run](const std::string& why) {
+        run.Error = why;
+        return run;
+    };
     std::string bytes;
-    if (!MyFunc::ReadFileBytes(in.File, bytes)) return run.Error = "cannot read " + in.File, run;
+    if (!MyFunc::ReadFileBytes(in.File, bytes)) return refuse("cannot read " + in.File);
     const LauncherDirectives d = ReadLauncher(bytes);
     Show("note: ", d.Note);
     for (const std::string& p : d.Problems) Show("problem: " + p);
-    if (!d.Problems.empty()) return run.Error = "the host would not run this launcher", run;
-    if (!d.Cd) return run.Error = "no #cd: JWC_TEMP.TXT would not be beside the launcher", run;
+    if (!d.Problems.empty()) return refuse("the host would not run this launcher");
+    if (!d.Cd) return refuse("no #cd: JWC_TEMP.TXT would not be beside the launcher");
 
     const LauncherSection* section = &d.Common;
     if (!d.MenuItems.empty()) {
@@ -38,32 +42,30 @@ LauncherRun FollowLauncher(const LauncherInput& in) {
         for (size_t n = 0; n < d.MenuItems.size(); ++n)
             Show("  " + std::to_string(n + 1) + ": ", d.MenuItems[n]);
         if (in.Item < 1 || in.Item > static_cast<int>(d.MenuItems.size()))
-            return run.Error =
-                       "choose a menu item with --item 1.." + std::to_string(d.MenuItems.size()),
-                   run;
+            return refuse("choose a menu item with --item 1.." +
+                          std::to_string(d.MenuItems.size()));
         section = &d.Sections[static_cast<size_t>(in.Item) - 1];
         run.Req.Args.push_back(std::to_string(in.Item));
     } else if (in.Item != 0) {
-        return run.Error = "the launcher has no menu", run;
+        return refuse("the launcher has no menu");
     }
-    if (!section->H0) return run.Error = "the stand-in hands over no drawing: #h0 is needed", run;
+    if (!section->H0) return refuse("the stand-in hands over no drawing: #h0 is needed");
 
     for (const LauncherPick& asked : section->Picks) {
         Show("point " + std::to_string(asked.N) + ": ", asked.Message);
         const Pick* given = nullptr;
         for (const Pick& p : in.Picks)
             if (p.N == asked.N) given = &p;
-        if (!given) return run.Error = "point " + std::to_string(asked.N) + " was not picked", run;
+        if (!given) return refuse("point " + std::to_string(asked.N) + " was not picked");
         run.Req.Picks.push_back(*given);
     }
     for (const Pick& p : in.Picks)
         if (std::none_of(section->Picks.begin(), section->Picks.end(),
                          [&](const LauncherPick& a) { return a.N == p.N; }))
-            return run.Error = "point " + std::to_string(p.N) + " was not asked for", run;
+            return refuse("point " + std::to_string(p.N) + " was not asked for");
     if (in.Typed.size() != section->Prompts.size())
-        return run.Error = "the launcher asks for " + std::to_string(section->Prompts.size()) +
-                           " typed value(s), " + std::to_string(in.Typed.size()) + " given",
-               run;
+        return refuse("the launcher asks for " + std::to_string(section->Prompts.size()) +
+                      " typed value(s), " + std::to_string(in.Typed.size()) + " given");
     for (size_t i = 0; i < in.Typed.size(); ++i) {
         Show("type: ", section->Prompts[i].Message);
         Show(in.Typed[i] ? "  typed: " + *in.Typed[i] : "  (skipped)");
