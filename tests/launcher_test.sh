@@ -89,10 +89,11 @@ for bat in "$dir"/*.bat; do
         v=$(number) && opts+=(--type "$v") args+=("$v")
       fi
     done < <(asks "$bat" "$item")
-    "$build/t742host" --launcher "$bat" "${opts[@]}" --question "$tmp/question" >"$tmp/log" ||
+    # A dialog that never showed would wait for ever: a minute is plenty.
+    timeout 60 "$build/t742host" --launcher "$bat" "${opts[@]}" --question "$tmp/question" >"$tmp/log" ||
       { cat "$tmp/log"; fail "$name item $item: the stand-in failed"; }
     cp "$tmp/question" "$direct/JWC_TEMP.TXT"
-    (cd "$direct" && wine ./t742.exe "${args[@]}")
+    (cd "$direct" && timeout 60 wine ./t742.exe "${args[@]}") || fail "t742.exe ${args[*]} failed"
     if [ "$mode" = 0 ]; then
       # Without arguments t742 leaves the exchange file as it is; the launcher
       # then says it ran.
