@@ -41,7 +41,7 @@ int Usage() {
         "       t742host --t742 PATH --gallery OUT.svg [--cells DIR] [--drawing FILE]\n"
         "       t742host --launchers DIR --gallery OUT.svg\n"
         "       t742host --launcher FILE.bat [--item N] [--pick N,X,Y]... "
-        "[--type VALUE | --skip]... [--svg OUT] [--question FILE]\n",
+        "[--type VALUE | --skip]... [--axis DEG] [--svg OUT] [--question FILE]\n",
         stderr);
     return 2;
 }
