@@ -80,10 +80,10 @@ std::vector<GalleryRun> RunGallery(const std::string& exe, const std::string& dr
 
 std::vector<GalleryRun> RunLauncherGallery(const std::string& folder) {
     std::vector<GalleryRun> runs;
-    for (const tools::LauncherSpec& spec : tools::LauncherSet()) {
-        if (spec.Mode == 0) continue;  // the settings draw nothing
+    for (const tools::Launcher& launcher : tools::LauncherSet()) {
+        if (launcher.Mode == 0) continue;  // the settings draw nothing
         LauncherInput in;
-        in.File = folder + spec.FileName;
+        in.File = folder + launcher.FileName;
         in.Messages = nullptr;
         std::string bytes;
         MyFunc::ReadFileBytes(in.File, bytes);
@@ -97,12 +97,12 @@ std::vector<GalleryRun> RunLauncherGallery(const std::string& folder) {
                 if (std::any_of(s.Picks.begin(), s.Picks.end(),
                                 [&](const LauncherPick& a) { return a.N == p.N; }))
                     in.Picks.push_back(p);
-            auto numbers = NumbersFor(spec.Mode);
-            if (spec.Mode >= 7) numbers.erase(numbers.begin());  // the launcher's own option
+            auto numbers = NumbersFor(launcher.Mode);
+            if (launcher.Mode >= 7) numbers.erase(numbers.begin());  // the launcher's own option
             in.Typed.assign(numbers.begin(), numbers.end());
             in.Typed.resize(step == 3 ? s.Prompts.size() : 0);
             const LauncherRun run = FollowLauncher(in);
-            GalleryRun g{spec.FileName + " " + std::to_string(step), run.Req, run.Ans};
+            GalleryRun g{launcher.FileName + " " + std::to_string(step), run.Req, run.Ans};
             if (!run.Error.empty()) g.Ans.ExitStatus = -1, g.Title += " (" + run.Error + ")";
             runs.push_back(std::move(g));
         }

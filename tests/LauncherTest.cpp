@@ -52,44 +52,44 @@ std::vector<std::string> WordsAfter(const std::vector<std::string>& lines,
 }  // namespace
 
 TEST(Launchers, BytesAreCodePage932WithCrLfAndNoStrayDirective) {
-    for (const tools::LauncherSpec& spec : tools::LauncherSet()) {
-        const std::string bytes = tools::LauncherBytes(spec);
-        ASSERT_FALSE(bytes.empty()) << spec.FileName;
-        EXPECT_TRUE(tools::IsCp932(bytes)) << spec.FileName;
+    for (const tools::Launcher& launcher : tools::LauncherSet()) {
+        const std::string bytes = tools::LauncherBytes(launcher);
+        ASSERT_FALSE(bytes.empty()) << launcher.FileName;
+        EXPECT_TRUE(tools::IsCp932(bytes)) << launcher.FileName;
         const auto lines = Lines(bytes);
         size_t length = 0;
         for (const auto& line : lines) length += line.size() + 2;
-        EXPECT_EQ(length, bytes.size()) << spec.FileName << ": a line without CR LF";
-        EXPECT_EQ(bytes.find_first_of("\r\n"), bytes.find("\r\n")) << spec.FileName;
+        EXPECT_EQ(length, bytes.size()) << launcher.FileName << ": a line without CR LF";
+        EXPECT_EQ(bytes.find_first_of("\r\n"), bytes.find("\r\n")) << launcher.FileName;
         // Past the directives' last #e, the host must find no `#` where it looks.
         const auto last = std::find(lines.rbegin(), lines.rend(), "REM #e");
-        ASSERT_NE(last, lines.rend()) << spec.FileName;
+        ASSERT_NE(last, lines.rend()) << launcher.FileName;
         for (auto line = last.base(); line != lines.end(); ++line)
             EXPECT_EQ(line->substr(0, 10).find('#'), std::string::npos) << *line;
-        EXPECT_TRUE(ReadLauncher(bytes).Problems.empty()) << spec.FileName;
-        EXPECT_EQ(spec.FileName.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_."),
+        EXPECT_TRUE(ReadLauncher(bytes).Problems.empty()) << launcher.FileName;
+        EXPECT_EQ(launcher.FileName.find_first_not_of("abcdefghijklmnopqrstuvwxyz0123456789_."),
                   std::string::npos);
     }
 }
 
 TEST(Launchers, EveryItemAsksForItsStepsPointsAndPlacesItsNumbers) {
     std::map<std::pair<int, int>, int> cells;  // (mode, option) -> launchers
-    for (const tools::LauncherSpec& spec : tools::LauncherSet()) {
-        const std::string bytes = tools::LauncherBytes(spec);
+    for (const tools::Launcher& launcher : tools::LauncherSet()) {
+        const std::string bytes = tools::LauncherBytes(launcher);
         const LauncherDirectives d = ReadLauncher(bytes);
         const auto lines = Lines(bytes);
-        EXPECT_EQ(d.Note, Cp932(tools::LauncherNote(spec)));
-        EXPECT_TRUE(d.Jww && d.Cd) << spec.FileName;
-        if (spec.Mode == 0) {  // the settings: t742 with no arguments
+        EXPECT_EQ(d.Note, Cp932(tools::LauncherNote(launcher)));
+        EXPECT_TRUE(d.Jww && d.Cd) << launcher.FileName;
+        if (launcher.Mode == 0) {  // the settings: t742 with no arguments
             EXPECT_TRUE(d.MenuItems.empty() && d.Common.H0 && d.Common.Picks.empty());
             EXPECT_NE(std::find(lines.begin(), lines.end(), "\"%T742%\""), lines.end());
             continue;
         }
-        ++cells[{spec.Mode, spec.Option}];
-        const figures::ModeSpec& m = *figures::FindMode(spec.Mode);
-        ASSERT_EQ(d.MenuItems.size(), 6u) << spec.FileName;
+        ++cells[{launcher.Mode, launcher.Option}];
+        const figures::ModeSpec& m = *figures::FindMode(launcher.Mode);
+        ASSERT_EQ(d.MenuItems.size(), 6u) << launcher.FileName;
         for (int step = 1; step <= 6; ++step) {
-            SCOPED_TRACE(spec.FileName + " item " + std::to_string(step));
+            SCOPED_TRACE(launcher.FileName + " item " + std::to_string(step));
             const LauncherSection& s = d.Sections[static_cast<size_t>(step) - 1];
             EXPECT_EQ(d.MenuItems[static_cast<size_t>(step) - 1], Cp932(tools::StepName(step)));
             EXPECT_TRUE(s.H0);
@@ -104,11 +104,11 @@ TEST(Launchers, EveryItemAsksForItsStepsPointsAndPlacesItsNumbers) {
             // t742's arguments as the batch gives them: mode, step, option, numbers.
             const auto args =
                 WordsAfter(lines, "if \"%ITEM%\"==\"" + std::to_string(step) + "\" \"%T742%\" ");
-            std::vector<std::string> expected{std::to_string(spec.Mode), std::to_string(step)};
-            if (spec.Mode >= 7) expected.push_back(std::to_string(spec.Option));
+            std::vector<std::string> expected{std::to_string(launcher.Mode), std::to_string(step)};
+            if (launcher.Mode >= 7) expected.push_back(std::to_string(launcher.Option));
             size_t prompt = 0;
             if (step == 3) {
-                for (figures::NumberRole r : figures::NumbersRead(spec.Mode, m.shape)) {
+                for (figures::NumberRole r : figures::NumbersRead(launcher.Mode, m.shape)) {
                     if (r == figures::NumberRole::Option) continue;
                     ASSERT_LT(prompt, s.Prompts.size());
                     const LauncherPrompt& p = s.Prompts[prompt++];
@@ -143,8 +143,8 @@ TEST(Launchers, EveryItemAsksForItsStepsPointsAndPlacesItsNumbers) {
 // the asked points in the asked order.
 TEST(Launchers, StandInFollowsOnlyWhatTheLauncherAsks) {
     t742test::TempDir dir;
-    const tools::LauncherSpec spec{"t742_8sg.bat", 8, 1};
-    dir.Write(spec.FileName, tools::LauncherBytes(spec));
+    const tools::Launcher launcher{"t742_8sg.bat", 8, 1};
+    dir.Write(launcher.FileName, tools::LauncherBytes(launcher));
     struct Case {
         int Item;
         std::vector<Pick> Picks;
@@ -160,7 +160,8 @@ TEST(Launchers, StandInFollowsOnlyWhatTheLauncherAsks) {
         {7, {{1, 0, 0}}, {}, "menu item"},
     };
     for (const Case& c : cases) {
-        LauncherInput in{dir.File(spec.FileName), c.Item, c.Picks, c.Typed, 0, {"true"}, nullptr};
+        LauncherInput in{
+            dir.File(launcher.FileName), c.Item, c.Picks, c.Typed, 0, {"true"}, nullptr};
         const LauncherRun run = FollowLauncher(in);
         EXPECT_NE(run.Error.find(c.Error), std::string::npos) << run.Error;
         if (*c.Error) continue;

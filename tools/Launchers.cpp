@@ -63,17 +63,17 @@ void AppendItem(std::vector<std::string>& lines, int mode, int step) {
 // inside double quotes, where cmd takes none of them for an operator; delayed
 // expansion stays off, so a "!" is kept as it is. (A typed double quote would
 // end the quotes: cmd offers no plain way to take one from an argument.)
-void AppendBatch(std::vector<std::string>& lines, const LauncherSpec& spec) {
+void AppendBatch(std::vector<std::string>& lines, const Launcher& launcher) {
     lines.insert(lines.end(), {"@echo off", "setlocal EnableExtensions DisableDelayedExpansion",
                                "set \"T742=%~dp0t742.exe\"", "set \"ANSWER=%~dp0JWC_TEMP.TXT\"",
                                "if not exist \"%T742%\" goto missing"});
-    if (spec.Mode == 0) {
+    if (launcher.Mode == 0) {
         lines.insert(lines.end(),
                      {"\"%T742%\"", "rem Without this the host would report that nothing ran.",
                       ">\"%ANSWER%\" echo h#t742 の設定を閉じました。", "goto :eof"});
     } else {
         lines.push_back("set \"ITEM=%~1\"");
-        const auto typed = TypedNumbers(spec.Mode);
+        const auto typed = TypedNumbers(launcher.Mode);
         for (NumberRole r : typed)
             lines.push_back(std::string("set \"") + Prefix(r) + "=" + NumberDefault(r) + "\"");
         lines.insert(lines.end(), {":next", "shift", "set \"A=%~1\"", "if not defined A goto run"});
@@ -83,8 +83,8 @@ void AppendBatch(std::vector<std::string>& lines, const LauncherSpec& spec) {
         lines.insert(lines.end(), {"goto next", ":run"});
         for (int step = 1; step <= 6; ++step) {
             std::string run = "if \"%ITEM%\"==\"" + std::to_string(step) + "\" \"%T742%\" " +
-                              std::to_string(spec.Mode) + " " + std::to_string(step);
-            if (spec.Option >= 0) run += " " + std::to_string(spec.Option);
+                              std::to_string(launcher.Mode) + " " + std::to_string(step);
+            if (launcher.Option >= 0) run += " " + std::to_string(launcher.Option);
             if (step == 3)
                 for (NumberRole r : typed) run += std::string(" \"%") + Prefix(r) + "%\"";
             lines.push_back(run);
@@ -121,8 +121,8 @@ bool SafeLines(const std::string& bytes) {
 
 }  // namespace
 
-std::vector<LauncherSpec> LauncherSet() {
-    std::vector<LauncherSpec> set;
+std::vector<Launcher> LauncherSet() {
+    std::vector<Launcher> set;
     for (int mode = 1; mode <= figures::kModeCount; ++mode) {
         if (figures::FindMode(mode)->shape.Ring) {
             // The ring option is the record (so or sg): a user picks it with
@@ -137,39 +137,39 @@ std::vector<LauncherSpec> LauncherSet() {
     return set;
 }
 
-std::string LauncherNote(const LauncherSpec& spec) {
-    if (spec.Mode == 0) return "t742 設定（線色・線幅・図形の値・設定リスト）";
-    const figures::ModeSpec& m = *figures::FindMode(spec.Mode);
+std::string LauncherNote(const Launcher& launcher) {
+    if (launcher.Mode == 0) return "t742 設定（線色・線幅・図形の値・設定リスト）";
+    const figures::ModeSpec& m = *figures::FindMode(launcher.Mode);
     // The record tells modes of the same figure apart (se or sc; so or sg).
     const std::string answer = m.Answer;
     const std::string record =
-        spec.Option == 1 ? "sg 外形破線" : answer.substr(0, answer.find(' '));
-    return std::string("t742 ") + FigureName(m) + "（モード " + std::to_string(spec.Mode) + "、" +
-           record + "）";
+        launcher.Option == 1 ? "sg 外形破線" : answer.substr(0, answer.find(' '));
+    return std::string("t742 ") + FigureName(m) + "（モード " + std::to_string(launcher.Mode) +
+           "、" + record + "）";
 }
 
-std::string LauncherText(const LauncherSpec& spec) {
-    std::vector<std::string> lines{"@REM " + LauncherNote(spec), "REM #jww", "REM #cd"};
-    if (spec.Mode == 0) {
+std::string LauncherText(const Launcher& launcher) {
+    std::vector<std::string> lines{"@REM " + LauncherNote(launcher), "REM #jww", "REM #cd"};
+    if (launcher.Mode == 0) {
         lines.insert(lines.end(), {"REM #h0", "REM #e"});
     } else {
-        const figures::ModeSpec& m = *figures::FindMode(spec.Mode);
+        const figures::ModeSpec& m = *figures::FindMode(launcher.Mode);
         lines.push_back(std::string("REM #hc ") + FigureName(m) +
                         "：大きさの取り方を選んでください");
-        std::string menu = "REM #hm " + LauncherNote(spec) + " |";
+        std::string menu = "REM #hm " + LauncherNote(launcher) + " |";
         for (int step = 1; step <= 6; ++step) menu += std::string(StepName(step)) + "|";
         lines.push_back(menu);
-        for (int step = 1; step <= 6; ++step) AppendItem(lines, spec.Mode, step);
+        for (int step = 1; step <= 6; ++step) AppendItem(lines, launcher.Mode, step);
     }
-    AppendBatch(lines, spec);
+    AppendBatch(lines, launcher);
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
     return text;
 }
 
-std::string LauncherBytes(const LauncherSpec& spec) {
+std::string LauncherBytes(const Launcher& launcher) {
     std::string bytes;
-    if (!Utf8ToCp932(LauncherText(spec), bytes) || !SafeLines(bytes)) return {};
+    if (!Utf8ToCp932(LauncherText(launcher), bytes) || !SafeLines(bytes)) return {};
     return bytes;
 }
 
@@ -177,9 +177,9 @@ std::string LauncherTable() {
     std::string out =
         "| ランチャー | メニュー | 指示する点（番号順） | 入力する数値（空欄のとき） |\n"
         "|---|---|---|---|\n";
-    for (const LauncherSpec& spec : LauncherSet()) {
-        const std::string name = "`" + spec.FileName + "`<br>" + LauncherNote(spec);
-        if (spec.Mode == 0) {
+    for (const Launcher& launcher : LauncherSet()) {
+        const std::string name = "`" + launcher.FileName + "`<br>" + LauncherNote(launcher);
+        if (launcher.Mode == 0) {
             out += "| " + name +
                    " | メニューなし：設定ダイアログだけを開きます（作図しません） | — | — |\n";
             continue;
@@ -187,12 +187,12 @@ std::string LauncherTable() {
         for (int step = 1; step <= 6; ++step) {
             std::string points, numbers;
             int n = 1;
-            for (auto r : figures::PointsRead(figures::FindMode(spec.Mode)->shape, step)) {
+            for (auto r : figures::PointsRead(figures::FindMode(launcher.Mode)->shape, step)) {
                 points += (n > 1 ? "、" : "") + std::to_string(n) + ": " + PointName(r);
                 ++n;
             }
             if (step == 3)
-                for (NumberRole r : TypedNumbers(spec.Mode))
+                for (NumberRole r : TypedNumbers(launcher.Mode))
                     numbers += (numbers.empty() ? "" : "、") + std::string(NumberName(r)) + "（" +
                                NumberDefault(r) + "）";
             out += "| " + (step == 1 ? name : "") + " | " + std::to_string(step) + ". " +

@@ -9,24 +9,24 @@
 
 namespace tools {
 
-struct LauncherSpec {
+struct Launcher {
     std::string FileName;  // ASCII: some unzip tools garble other names
     int Mode = 0;          // 0: the settings dialog alone
     int Option = -1;       // modes 7 and 8: the ring option (0 so, 1 sg); -1 none
 };
 
 // Modes 1 to 6 one each, modes 7 and 8 one per ring option, and the settings.
-std::vector<LauncherSpec> LauncherSet();
+std::vector<Launcher> LauncherSet();
 
 // The launcher's note in the file dialog (UTF-8).
-std::string LauncherNote(const LauncherSpec& spec);
+std::string LauncherNote(const Launcher& launcher);
 // The launcher's text, UTF-8 with CR LF.
-std::string LauncherText(const LauncherSpec& spec);
+std::string LauncherText(const Launcher& launcher);
 // The file's bytes: code page 932 with CR LF. Empty when the text cannot be
 // written safely (a character without a code page 932 form, a byte that cmd
 // or the host would take for a separator, a `#` the host would take for a
 // directive).
-std::string LauncherBytes(const LauncherSpec& spec);
+std::string LauncherBytes(const Launcher& launcher);
 
 // The launchers as a Markdown table for the user's guide (UTF-8).
 std::string LauncherTable();

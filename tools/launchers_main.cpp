@@ -10,9 +10,9 @@ int main(int argc, char** argv) {
         std::fputs("usage: t742launchers OUTDIR\n", stderr);
         return 2;
     }
-    for (const tools::LauncherSpec& spec : tools::LauncherSet()) {
-        const std::string bytes = tools::LauncherBytes(spec);
-        const std::string path = std::string(argv[1]) + "/" + spec.FileName;
+    for (const tools::Launcher& launcher : tools::LauncherSet()) {
+        const std::string bytes = tools::LauncherBytes(launcher);
+        const std::string path = std::string(argv[1]) + "/" + launcher.FileName;
         if (bytes.empty()) {
             std::fprintf(stderr, "t742launchers: %s cannot be written safely\n", path.c_str());
             return 1;
