@@ -8,18 +8,11 @@ cd "$(dirname "$0")/.."
 bash scripts/setup-windows.sh
 bash scripts/build.sh >/dev/null
 bash scripts/build-windows.sh >/dev/null
+source tests/wine_prefix.sh
 tmp=$(mktemp -d)
-if [ -f tests/wine_prefix.sh ]; then
-  source tests/wine_prefix.sh
-else
-  export WINEPREFIX=$tmp/wine WINEDEBUG=-all
-fi
+trap 'wine_prefix_done; rm -rf "$tmp"' EXIT
+# As on a Japanese desktop: cmd reads the batch in code page 932.
 export LANG=ja_JP.UTF-8
-done_() {
-  if declare -F wine_prefix_done >/dev/null; then wine_prefix_done; else wineserver -k 2>/dev/null || true; fi
-  rm -rf "$tmp"
-}
-trap done_ EXIT
 dir="$tmp/外部変形 t742"
 mkdir -p "$dir" out
 build/t742launchers "$dir" >/dev/null

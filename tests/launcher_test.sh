@@ -10,18 +10,14 @@
 set -euo pipefail
 build=$(realpath "$1") buildwin=$(realpath "$2") seed=${3:-742}
 cd "$(dirname "$0")/.."
+source tests/wine_prefix.sh
 tmp=$(mktemp -d)
-if [ -f tests/wine_prefix.sh ]; then
-  source tests/wine_prefix.sh
-else
-  export WINEPREFIX=$tmp/wine  # a Wine of our own: its server is ours to stop
-fi
 # As on a Japanese desktop: cmd reads the batch and writes echo in code page 932.
-export LANG=ja_JP.UTF-8 WINEDEBUG=-all
+export LANG=ja_JP.UTF-8
 source tests/dialog_support.sh
 xvfb= presser=
 stop_wine() {
-  if declare -F wine_prefix_done >/dev/null; then wine_prefix_done; else wineserver -k 2>/dev/null || true; fi
+  wine_prefix_done
   kill $presser "$xvfb" 2>/dev/null || true
   rm -rf "$tmp"
 }
