@@ -34,3 +34,6 @@ kill "$xvfb" 2>/dev/null || true
 
 echo "== the dialog scenarios on both windows"
 tests/dialog_scenarios.sh tests/scenarios/dialog.txt build/t742layout qt=build wine=build-win
+
+echo "== every launcher and menu item through the host stand-in, under Wine's cmd"
+tests/launcher_test.sh build build-win
