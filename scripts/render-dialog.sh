@@ -4,7 +4,7 @@
 # docs/dialog-page1..4.png (Qt) and docs/win32-dialog-page1..4.png (Win32,
 # t742.exe under Wine). The pages are chosen by clicking their tabs.
 # SCALE=1.5 shows them at a display scale of 150 % (Wine at 144 dpi), as
-# docs/dialog-150-page1..4.png and docs/win32-dialog-150-page1..4.png.
+# docs/dialog-page1..4-150.png and docs/win32-dialog-page1..4-150.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh >/dev/null
@@ -47,7 +47,8 @@ shoot() {
     xdotool mousemove 0 0
     sleep 0.5
     read -r ox oy < <(client_origin)
-    env -u QT_SCALE_FACTOR build/qtview/t742capture "docs/$prefix$suffix-page$page.png" $((ox - l)) $((oy - t)) \
+    env -u QT_SCALE_FACTOR build/qtview/t742capture "docs/$prefix-page$page$suffix.png" \
+      $((ox - l)) $((oy - t)) \
       $((w + l + r)) $((h + t + b)) 2>/dev/null
   done
   xdotool key Escape
@@ -58,4 +59,4 @@ sample "$work/qt" && cp build/t742 build/libt742view.so "$work/qt/"
 sample "$work/win" && cp build-win/t742.exe "$work/win/"
 shoot dialog "$work/qt" ./t742
 shoot win32-dialog "$work/win" wine ./t742.exe
-ls docs/dialog$suffix-page*.png docs/win32-dialog$suffix-page*.png
+ls docs/dialog-page*$suffix.png docs/win32-dialog-page*$suffix.png

@@ -201,6 +201,15 @@ void Win32Platform::LayOut() {
     const SIZE s = OuterSize(Px(Unit1::kClientWidth), Px(Unit1::kClientHeight), kWindowStyle,
                              kWindowExStyle, dpi_);
     ::SetWindowPos(hwnd_, nullptr, 0, 0, s.cx, s.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Where the frame is not the size the system computed for the DPI, the
+    // client area is still made exact.
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    const int dx = Px(Unit1::kClientWidth) - client.right;
+    const int dy = Px(Unit1::kClientHeight) - client.bottom;
+    if (dx != 0 || dy != 0)
+        ::SetWindowPos(hwnd_, nullptr, 0, 0, s.cx + dx, s.cy + dy,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 

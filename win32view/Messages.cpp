@@ -53,11 +53,13 @@ LRESULT Win32Platform::Handle(UINT msg, WPARAM wp, LPARAM lp) {
                 return Fire(static_cast<FormEvent>(c->Event)), 0;
             break;
         }
-        case WM_NOTIFY:
-            if (reinterpret_cast<NMHDR*>(lp)->hwndFrom == tab_ &&
-                reinterpret_cast<NMHDR*>(lp)->code == TCN_SELCHANGE)
+        case WM_NOTIFY: {
+            const auto* n = reinterpret_cast<NMHDR*>(lp);
+            if (n->code == NM_CUSTOMDRAW) return CustomDraw(*reinterpret_cast<NMCUSTOMDRAW*>(lp));
+            if (n->hwndFrom == tab_ && n->code == TCN_SELCHANGE)
                 SelectPage(TabCtrl_GetCurSel(tab_));
             return 0;
+        }
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN:
         case WM_CTLCOLOREDIT:

@@ -51,12 +51,7 @@ void Win32Platform::Push() {
             else
                 ::SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(combo->ItemIndex), 0);
         }
-        if (auto* group = Unit1::PageGroup(f, c.Layout->Page)) {
-            ::EnableWindow(h, group->Enabled);
-            if (c.Layout->Kind == Unit1::ControlKind::Radio ||
-                c.Layout->Kind == Unit1::ControlKind::CheckBox)
-                MatchGroup(h, group->Enabled);
-        }
+        if (auto* group = Unit1::PageGroup(f, c.Layout->Page)) ::EnableWindow(h, group->Enabled);
     }
     KeepRadiosInTabOrder();
     ::InvalidateRect(controls_["SpeedButton1"].Hwnd, nullptr, TRUE);

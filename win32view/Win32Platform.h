@@ -7,6 +7,8 @@
 #pragma once
 
 #include <windows.h>
+// commctrl.h after windows.h
+#include <commctrl.h>
 
 #include <map>
 #include <string>
@@ -35,6 +37,11 @@ class Win32Platform : public Unit1::FormPlatform {
     HWND Create(Unit1::TForm1& form, int left, int top);
     void SelectPage(int page);
     HWND Window() const { return hwnd_; }
+    // A control's window by its name in the layout; null for none.
+    HWND ControlWindow(const std::string& name) const {
+        const auto it = controls_.find(name);
+        return it == controls_.end() ? nullptr : it->second.Hwnd;
+    }
     // The DPI the window is laid out for (96 is the declared layout's).
     UINT Dpi() const { return dpi_; }
     // A length of the declared layout at the window's DPI.
@@ -64,7 +71,7 @@ class Win32Platform : public Unit1::FormPlatform {
     bool PreTranslate(const MSG& msg);
     // Draw.cpp
     LRESULT ControlColour(UINT msg, HDC dc, HWND control);
-    void MatchGroup(HWND button, bool enabled);
+    LRESULT CustomDraw(const NMCUSTOMDRAW& d);
     void DrawItem(const DRAWITEMSTRUCT& d);
 
     const Unit1::ControlLayout* LayoutOf(HWND h);
