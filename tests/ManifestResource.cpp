@@ -10,21 +10,23 @@
 #include <string>
 
 namespace {
+// RT_MANIFEST, as a wide name: the header's is narrow without UNICODE.
+const LPCWSTR kManifest = MAKEINTRESOURCEW(24);
+
 BOOL CALLBACK Count(HMODULE, LPCWSTR, LPWSTR, LONG_PTR count) {
     ++*reinterpret_cast<int*>(count);
     return TRUE;
 }
 }  // namespace
 
-// RT_MANIFEST is narrow unless UNICODE is defined.
 int wmain(int argc, wchar_t** argv) {
     if (argc != 3) return 2;
     HMODULE program = ::LoadLibraryExW(argv[1], nullptr,
                                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     if (program == nullptr) return std::fputs("cannot open the program\n", stderr), 1;
     int count = 0;
-    ::EnumResourceNamesW(program, MAKEINTRESOURCEW(24), Count, reinterpret_cast<LONG_PTR>(&count));
-    HRSRC found = ::FindResourceW(program, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ::EnumResourceNamesW(program, kManifest, Count, reinterpret_cast<LONG_PTR>(&count));
+    HRSRC found = ::FindResourceW(program, MAKEINTRESOURCEW(1), kManifest);
     HGLOBAL loaded = found != nullptr ? ::LoadResource(program, found) : nullptr;
     if (loaded == nullptr || count != 1)
         return std::fprintf(stderr, "%d manifests, %s with id 1\n", count,

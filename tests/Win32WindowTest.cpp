@@ -7,7 +7,8 @@
 #include <gtest/gtest.h>
 #include <imm.h>
 
-#include <cstdlib>
+#include <cmath>
+#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -116,7 +117,7 @@ TEST_F(Win32Window, TheControlsAreTheThemedCommonControls) {
     wchar_t path[MAX_PATH] = {};
     ::GetModuleFileNameW(module, path, MAX_PATH);
     std::wstring lower(path);
-    for (wchar_t& ch : lower) ch = static_cast<wchar_t>(::towlower(ch));
+    for (wchar_t& ch : lower) ch = static_cast<wchar_t>(std::towlower(ch));
     EXPECT_NE(lower.find(L"common-controls"), std::wstring::npos) << "comctl32 from " << lower;
 }
 

@@ -91,9 +91,16 @@ act() {
              read -r ox oy < <(client_origin)
              read -r w h < <(client_size "$root/layout")
              fx=$((ox - l + (l + r + w) / 2)) fy=$((oy - t + (t + b + h) / 2))
-             # Within a pixel of the window's own, which may be larger than the screen's.
-             local e=$(awk -v s="$scale" 'BEGIN { print int(s + 0.99) }')
-             ((fx - cursor_x <= e && cursor_x - fx <= e && fy - cursor_y <= e && cursor_y - fy <= e)) ||
+             # Within a pixel of the window's own, which may be larger than the
+             # screen's. Under Wine the window manager draws the frame, with a
+             # title bar that does not grow with the DPI as the one the window
+             # centres (Windows' own, 19 pixels at 96 dpi) does: half the
+             # difference is allowed.
+             local e ey
+             e=$(awk -v s="$scale" 'BEGIN { print int(s + 0.99) }')
+             ey=$e
+             [ "$kind" = wine ] && ey=$(awk -v s="$scale" -v e="$e" 'BEGIN { print e + int(19 * (s - 1) / 2 + 0.99) }')
+             ((fx - cursor_x <= e && cursor_x - fx <= e && fy - cursor_y <= ey && cursor_y - fy <= ey)) ||
                fail "frame centred at $fx,$fy, cursor at $cursor_x,$cursor_y" ;;
     *) fail "unknown action: $verb" ;;
   esac
