@@ -210,7 +210,7 @@ void Win32Platform::LayOut() {
     if (dx != 0 || dy != 0)
         ::SetWindowPos(hwnd_, nullptr, 0, 0, s.cx + dx, s.cy + dy,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ::InvalidateRect(hwnd_, nullptr, TRUE);
+    ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32Platform::OnDpiChanged(UINT dpi, const RECT& suggested) {

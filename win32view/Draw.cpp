@@ -1,6 +1,7 @@
 // What the system's controls do not draw as the dialog wants: the figure
 // pages' group colours (white, or grey when the mode does not use the page),
-// the group frames filled with that colour, and the flat colour button.
+// the group frames filled with that colour, the radio buttons and check
+// boxes of a greyed page, and the flat colour button.
 #include "win32view/Win32Platform.h"
 // commctrl.h and uxtheme.h after windows.h
 #include <commctrl.h>
@@ -14,6 +15,7 @@ namespace win32view {
 namespace {
 constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF), kGrey = RGB(0xC0, 0xC0, 0xC0);
 constexpr COLORREF kDisabledText = RGB(0x70, 0x70, 0x70);
+constexpr int kGlyphSize = 13;  // a check box's square at 96 dpi
 }  // namespace
 
 LRESULT Win32Platform::ControlColour(UINT msg, HDC dc, HWND control) {
@@ -40,7 +42,7 @@ LRESULT Win32Platform::CustomDraw(const NMCUSTOMDRAW& d) {
     const bool radio = c->Kind == Unit1::ControlKind::Radio;
     const bool checked = ::SendMessageW(d.hdr.hwndFrom, BM_GETCHECK, 0, 0) == BST_CHECKED;
     ::FillRect(d.hdc, &d.rc, grey_);
-    const int box = Px(13);
+    const int box = Px(kGlyphSize);
     const int top = (d.rc.top + d.rc.bottom - box) / 2;
     RECT glyph{d.rc.left, top, d.rc.left + box, top + box};
     if (HTHEME theme = ::OpenThemeData(d.hdr.hwndFrom, L"BUTTON")) {
