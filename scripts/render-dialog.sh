@@ -10,12 +10,12 @@ cd "$(dirname "$0")/.."
 bash scripts/build.sh >/dev/null
 bash scripts/build-windows.sh >/dev/null
 source tests/dialog_support.sh
+source tests/wine_prefix.sh
 work=$(mktemp -d)
 xvfb=
-trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'wine_prefix_done; kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 build/t742layout >"$work/layout"
 start_display
-export WINEDEBUG=-all
 apply_scale wine
 wineserver -k 2>/dev/null || true
 suffix=$([ "$scale" = 1 ] || awk -v s="$scale" 'BEGIN { printf "-%d", s * 100 + 0.5 }')

@@ -9,12 +9,11 @@ bash scripts/setup-windows.sh
 bash scripts/build.sh >/dev/null
 bash scripts/build-windows.sh >/dev/null
 
-export WINEDEBUG=-all
-wine wineboot --init >/dev/null 2>&1 || true
+source tests/wine_prefix.sh
 echo "== the test suite under Wine, its window tests on a virtual display"
 source tests/dialog_support.sh
 xvfb=
-trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true' EXIT
+trap 'wine_prefix_done; kill "$xvfb" 2>/dev/null || true' EXIT
 start_display
 # Wine binds its windows to the display of the first program its server runs.
 wineserver -k 2>/dev/null || true
@@ -23,7 +22,7 @@ wine build-win/tests/t742manifest.exe build-win/t742.exe app/res/t742.manifest
 
 echo "== t742.exe against the Linux build, ${CASES:=300} pseudo-random runs"
 log=$(mktemp -d)
-trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -rf "$log"' EXIT
+trap 'wine_prefix_done; kill "$xvfb" 2>/dev/null || true; rm -rf "$log"' EXIT
 build/tests/t742crosscheck "$CASES" 742 "$log/linux.log"
 (cd build-win/tests && wine ./t742crosscheck.exe "$CASES" 742 "$(winepath -w "$log/windows.log")")
 if cmp "$log/linux.log" "$log/windows.log"; then

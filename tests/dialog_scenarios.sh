@@ -15,17 +15,21 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/dialog_support.sh"
 scenarios=$1 layout_tool=$2
 shift 2
+if [[ " $* " == *" wine="* ]]; then source "$here/wine_prefix.sh"; else wine_prefix_done() { :; }; fi
 root=$(mktemp -d)
 xvfb=
-trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -rf "$root"' EXIT
+trap 'wine_prefix_done; kill "$xvfb" 2>/dev/null || true; rm -rf "$root"' EXIT
 "$layout_tool" >"$root/layout"
 start_display || exit 1
-export WINEDEBUG=-all
-if [[ " $* " == *" wine="* ]]; then apply_scale wine; else apply_scale; fi
-# Wine binds its windows to the display of the first program its server runs.
-wineserver -k 2>/dev/null || true
-# One server for all the cases, instead of one started for each.
-[[ " $* " == *" wine="* ]] && wineserver -p
+if [[ " $* " == *" wine="* ]]; then
+  apply_scale wine
+  # Wine binds its windows to the display of the first program its server runs.
+  wineserver -k 2>/dev/null || true
+  # One server for all the cases, instead of one started for each.
+  wineserver -p
+else
+  apply_scale
+fi
 readonly files=(JWC_TEMP.TXT t742.dat t318.lst t742.lst)
 readonly cursor_x=512 cursor_y=384
 # Run from a folder with a Japanese name, as users' folders often have.

@@ -5,9 +5,9 @@
 #   tests/package_test.sh ZIP VERSION VERINFO.EXE
 set -euo pipefail
 zip=$1 version=$2 verinfo=$3
-export WINEDEBUG=-all
+source "$(dirname "$0")/wine_prefix.sh"
 tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+trap 'wine_prefix_done; rm -rf "$tmp"' EXIT
 dir="$tmp/外部変形 t742"
 mkdir -p "$dir"
 unzip -q "$zip" -d "$dir"
