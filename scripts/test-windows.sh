@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The Windows program, built here with MinGW-w64 and tested under Wine: the
 # test suite, hundreds of pseudo-random runs compared byte for byte with the
-# Linux build, and the dialog scenarios on the Win32 and the Qt window.
+# Linux build, and the dialog scenarios on the Win32 and the Qt window at two
+# display scales.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-windows.sh
@@ -17,6 +18,7 @@ start_display
 # Wine binds its windows to the display of the first program its server runs.
 wineserver -k 2>/dev/null || true
 (cd build-win/tests && wine ./t742_tests.exe --gtest_brief=1)
+wine build-win/tests/t742manifest.exe build-win/t742.exe app/res/t742.manifest
 
 echo "== t742.exe against the Linux build, ${CASES:=300} pseudo-random runs"
 log=$(mktemp -d)
@@ -32,8 +34,9 @@ fi
 wineserver -k 2>/dev/null || true
 kill "$xvfb" 2>/dev/null || true
 
-echo "== the dialog scenarios on both windows"
+echo "== the dialog scenarios on both windows, at 100 % and at 150 % (Wine at 144 dpi)"
 tests/dialog_scenarios.sh tests/scenarios/dialog.txt build/t742layout qt=build wine=build-win
+SCALE=1.5 tests/dialog_scenarios.sh tests/scenarios/dialog.txt build/t742layout qt=build wine=build-win
 
 echo "== every launcher and menu item through the host stand-in, under Wine's cmd"
 tests/launcher_test.sh build build-win
