@@ -1,6 +1,12 @@
 #include "hoststandin/Gallery.h"
 
+#include <algorithm>
+
+#include "MyFunc/Files.h"
 #include "MyFunc/Geometry.h"
+#include "hoststandin/Launcher.h"
+#include "hoststandin/LauncherRun.h"
+#include "tools/Launchers.h"
 
 namespace hoststandin {
 
@@ -67,6 +73,38 @@ std::vector<GalleryRun> RunGallery(const std::string& exe, const std::string& dr
             if (step == 5) run.Title += "  (axis 20)";
             run.Ans = RoundTrip(exe, run.Req);
             runs.push_back(std::move(run));
+        }
+    }
+    return runs;
+}
+
+std::vector<GalleryRun> RunLauncherGallery(const std::string& folder) {
+    std::vector<GalleryRun> runs;
+    for (const tools::Launcher& launcher : tools::LauncherSet()) {
+        if (launcher.Mode == 0) continue;  // the settings draw nothing
+        LauncherInput in;
+        in.File = folder + launcher.FileName;
+        in.Messages = nullptr;
+        std::string bytes;
+        MyFunc::ReadFileBytes(in.File, bytes);
+        const LauncherDirectives d = ReadLauncher(bytes);
+        for (int step = 1; step <= 5 && static_cast<size_t>(step) <= d.Sections.size(); ++step) {
+            const LauncherSection& s = d.Sections[static_cast<size_t>(step) - 1];
+            in.Item = step;
+            in.AxisAngle = step == 5 ? 20 : 0;
+            in.Picks.clear();
+            for (const Pick& p : PicksFor(step, in.AxisAngle))
+                if (std::any_of(s.Picks.begin(), s.Picks.end(),
+                                [&](const LauncherPick& a) { return a.N == p.N; }))
+                    in.Picks.push_back(p);
+            auto numbers = NumbersFor(launcher.Mode);
+            if (launcher.Mode >= 7) numbers.erase(numbers.begin());  // the launcher's own option
+            in.Typed.assign(numbers.begin(), numbers.end());
+            in.Typed.resize(step == 3 ? s.Prompts.size() : 0);
+            const LauncherRun run = FollowLauncher(in);
+            GalleryRun g{launcher.FileName + " " + std::to_string(step), run.Req, run.Ans};
+            if (!run.Error.empty()) g.Ans.ExitStatus = -1, g.Title += " (" + run.Error + ")";
+            runs.push_back(std::move(g));
         }
     }
     return runs;

@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -11,21 +12,44 @@
 #include "MyFunc/Files.h"
 #include "MyFunc/TextConv.h"
 #include "Unit1/LineReader.h"
+#include "tools/Cp932.h"
 
 namespace hoststandin {
 
 using JwwGaibu::HostState;
 
+namespace {
+
+void AppendNumbers(std::string& out, const char* keyword, int count, double value) {
+    out += keyword;
+    for (int i = 0; i < count; ++i) out += ' ', MyFunc::AppendFloatText(out, value);
+    out += "\r\n";
+}
+
+}  // namespace
+
 std::string HostFileText(const Request& r) {
-    std::string out = "hk ";
+    std::string out;
+    if (r.LauncherHeader) out += "hq\r\n";
+    out += "hk ";
     MyFunc::AppendFloatText(out, r.AxisAngle);
     out += "\r\n";
-    out += r.Drawing;
-    if (!r.Drawing.empty() && r.Drawing.back() != '\n') out += "\r\n";
+    if (r.LauncherHeader) {
+        AppendNumbers(out, "hs", 16, 1);
+        AppendNumbers(out, "hcw", 10, 2.5);
+        AppendNumbers(out, "hch", 10, 2.5);
+        AppendNumbers(out, "hcd", 10, 0);
+        AppendNumbers(out, "hcc", 10, 2);
+        AppendNumbers(out, "hn", 4, 0);
+    } else {
+        out += r.Drawing;
+        if (!r.Drawing.empty() && r.Drawing.back() != '\n') out += "\r\n";
+    }
     for (const Pick& p : r.Picks) {
-        out += "hp";
-        MyFunc::AppendIntText(out, p.N);
-        out += ' ';
+        std::string label = "hp";
+        MyFunc::AppendIntText(label, p.N);
+        if (r.LauncherHeader) label.resize(std::max<size_t>(label.size(), 5), ' ');
+        out += label + ' ';
         MyFunc::AppendFloatText(out, p.X);
         out += ' ';
         MyFunc::AppendFloatText(out, p.Y);
@@ -34,14 +58,17 @@ std::string HostFileText(const Request& r) {
     return out;
 }
 
-int RunProgram(const std::string& exe, const std::vector<std::string>& args) {
+int RunProgram(const std::string& exe, const std::vector<std::string>& args,
+               const std::string& folder, bool quiet) {
     const pid_t pid = ::fork();
     if (pid < 0) return -1;
     if (pid == 0) {
         std::vector<char*> argv{const_cast<char*>(exe.c_str())};
         for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
         argv.push_back(nullptr);
-        ::execv(exe.c_str(), argv.data());
+        if (!folder.empty() && ::chdir(folder.c_str()) != 0) _exit(127);
+        if (quiet && !std::freopen("/dev/null", "w", stdout)) _exit(127);
+        ::execvp(exe.c_str(), argv.data());
         _exit(127);
     }
     int status = 0;
@@ -115,6 +142,14 @@ Answer ReadAnswer(const std::string& bytes) {
         DrawnSolid solid;
         if (line == "hq") {
             c.Report = "nothing to draw";
+        } else if (line.rfind("he", 0) == 0) {
+            // The host shows the text as an error and carries out nothing else.
+            c.Report = "error shown: " + tools::Cp932ToUtf8(line.substr(2));
+            answer.Commands.push_back(c);
+            answer.Error = true;
+            break;
+        } else if (line.rfind("h#", 0) == 0) {
+            c.Report = "notice shown: " + tools::Cp932ToUtf8(line.substr(2));
         } else if (line.rfind("lc10 ", 0) == 0 && IsInteger(line.substr(5))) {
             char buf[64];
             std::snprintf(buf, sizeof buf, "arbitrary colour #%06X (BBGGRR)",
@@ -146,21 +181,31 @@ JwwGaibu::HostStateRecord ReadDrawing(const std::string& bytes) {
     return drawing;
 }
 
-Answer RoundTrip(const std::string& exe, const Request& request) {
-    const size_t slash = exe.find_last_of('/');
-    const std::string folder = slash == std::string::npos ? "./" : exe.substr(0, slash + 1);
+Answer RoundTripIn(const std::string& folder, const std::vector<std::string>& command,
+                   const Request& request, std::string* question) {
     const std::string exchange = folder + "JWC_TEMP.TXT";
     Answer answer;
-    if (!MyFunc::WriteFileAtomic(exchange, HostFileText(request))) {
+    const std::string text = HostFileText(request);
+    if (question) *question = text;
+    if (command.empty() || !MyFunc::WriteFileAtomic(exchange, text)) {
         answer.ExitStatus = -1;
         return answer;
     }
-    const int status = RunProgram(exe, request.Args);
+    const std::vector<std::string> args(command.begin() + 1, command.end());
+    const int status = RunProgram(command.front(), args, folder, request.LauncherHeader);
     std::string bytes;
     MyFunc::ReadFileBytes(exchange, bytes);
     answer = ReadAnswer(bytes);
     answer.ExitStatus = status;
     return answer;
+}
+
+Answer RoundTrip(const std::string& exe, const Request& request) {
+    const size_t slash = exe.find_last_of('/');
+    const std::string folder = slash == std::string::npos ? "./" : exe.substr(0, slash + 1);
+    std::vector<std::string> command{exe};
+    command.insert(command.end(), request.Args.begin(), request.Args.end());
+    return RoundTripIn(folder, command, request);
 }
 
 }  // namespace hoststandin

@@ -20,6 +20,10 @@ struct Request {
     std::vector<Pick> Picks;
     double AxisAngle = 0;
     std::vector<std::string> Args;  // t742's arguments
+    // As the host writes it for a launcher that selects no drawing (#h0):
+    // "hq" and the header lines, no drawing, labels padded; the launcher's
+    // console output is dropped.
+    bool LauncherHeader = false;
 };
 
 struct DrawnSolid {
@@ -39,16 +43,24 @@ struct Answer {
     int ExitStatus = 0;
     std::vector<Command> Commands;
     std::vector<DrawnSolid> Solids;
+    bool Error = false;  // an "he" line: the host shows it and draws nothing
 };
 
 // The exchange file the host writes: axis angle, the drawing, the picked points.
 std::string HostFileText(const Request& request);
-// Runs the program and waits; the exit status, or -1 when it could not run.
-int RunProgram(const std::string& exe, const std::vector<std::string>& args);
+// Runs the program (a path, or a name looked up in PATH) in `folder` (empty:
+// here) and waits; the exit status, or -1 when it could not run. `quiet`
+// drops its standard output, as the host shows no console.
+int RunProgram(const std::string& exe, const std::vector<std::string>& args,
+               const std::string& folder = "", bool quiet = false);
 // Reads t742's answer (the rewritten exchange file), line by line.
 Answer ReadAnswer(const std::string& bytes);
 // The whole round trip with the t742 at `exe`, in its own folder.
 Answer RoundTrip(const std::string& exe, const Request& request);
+// The round trip through JWC_TEMP.TXT in `folder` (ending in '/'), running
+// `command` there; `question`, when not null, receives what the host wrote.
+Answer RoundTripIn(const std::string& folder, const std::vector<std::string>& command,
+                   const Request& request, std::string* question = nullptr);
 
 // The drawing's own entities, read with the program's reader.
 JwwGaibu::HostStateRecord ReadDrawing(const std::string& bytes);

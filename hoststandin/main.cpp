@@ -4,17 +4,26 @@
 //   t742host --t742 PATH [--drawing FILE] [--axis DEG] [--pick N,X,Y]...
 //            [--svg OUT.svg] -- T742-ARGUMENTS...
 //   t742host --t742 PATH --gallery OUT.svg [--cells DIR] [--drawing FILE]
-//   (--cells also draws each round trip alone, as DIR/mMODEsSTEP.svg)
+//   t742host --launchers DIR --gallery OUT.svg
+//   (--cells also draws each round trip alone, as DIR/mMODEsSTEP.svg;
+//   --launchers draws steps 1 to 5 of every launcher in DIR, beside t742.exe)
+//   t742host --launcher FILE.bat [--item N] [--pick N,X,Y]... [--type VALUE | --skip]...
+//            [--axis DEG] [--svg OUT.svg] [--question FILE]
+//   (follows a launcher as the host does; runs it with Wine's cmd; --question
+//   keeps a copy of the JWC_TEMP.TXT the host wrote)
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "MyFunc/Files.h"
 #include "MyFunc/TextConv.h"
 #include "hoststandin/Gallery.h"
+#include "hoststandin/LauncherRun.h"
 #include "hoststandin/Session.h"
 #include "hoststandin/Svg.h"
+#include "tools/Cp932.h"
 
 using namespace hoststandin;
 
@@ -29,27 +38,54 @@ int Usage() {
     std::fputs(
         "usage: t742host --t742 PATH [--drawing FILE] [--axis DEG] [--pick N,X,Y]... "
         "[--svg OUT] -- ARGS...\n"
-        "       t742host --t742 PATH --gallery OUT.svg [--cells DIR] [--drawing FILE]\n",
+        "       t742host --t742 PATH --gallery OUT.svg [--cells DIR] [--drawing FILE]\n"
+        "       t742host --launchers DIR --gallery OUT.svg\n"
+        "       t742host --launcher FILE.bat [--item N] [--pick N,X,Y]... "
+        "[--type VALUE | --skip]... [--axis DEG] [--svg OUT] [--question FILE]\n",
         stderr);
     return 2;
 }
 
 void PrintCommands(const Answer& a) {
     for (const Command& c : a.Commands)
-        std::printf("  %-48s %s%s\n", c.Line.c_str(), c.Understood ? "" : "?? ", c.Report.c_str());
+        std::printf("  %-48s %s%s\n", tools::Cp932ToUtf8(c.Line).c_str(), c.Understood ? "" : "?? ",
+                    c.Report.c_str());
 }
 
-bool WriteSvg(const std::string& path, const std::string& svg) {
+bool WriteFile(const std::string& path, const std::string& svg) {
     if (MyFunc::WriteFileAtomic(path, svg)) return true;
     std::fprintf(stderr, "t742host: cannot write %s\n", path.c_str());
     return false;
 }
 
+int FollowAndDraw(const LauncherInput& in, const std::string& svgPath,
+                  const std::string& questionPath) {
+    const LauncherRun run = FollowLauncher(in);
+    if (!run.Error.empty()) {
+        std::fprintf(stderr, "t742host: %s\n", run.Error.c_str());
+        return 2;
+    }
+    if (!questionPath.empty() && !WriteFile(questionPath, run.Question)) return 1;
+    std::printf("the batch exited with %d; %zu command line(s):\n", run.Ans.ExitStatus,
+                run.Ans.Commands.size());
+    PrintCommands(run.Ans);
+    if (!svgPath.empty()) {
+        const JwwGaibu::HostStateRecord none = ReadDrawing("");
+        std::string title = in.File.substr(in.File.find_last_of('/') + 1);
+        for (const auto& a : run.Req.Args) title += " " + a;
+        if (!WriteFile(svgPath,
+                       RenderSvg({{title, &none, run.Ans.Solids, run.Req.Picks}}, 1, 640, 480)))
+            return 1;
+    }
+    return run.Ans.ExitStatus == 0 && !run.Ans.Error ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string exe, drawingPath, svgPath, galleryPath, cellsDir;
+    std::string exe, drawingPath, svgPath, galleryPath, cellsDir, questionPath, launchersDir;
     Request request;
+    LauncherInput launcher;
     int i = 1;
     for (; i < argc; ++i) {
         const std::string a = argv[i];
@@ -68,6 +104,18 @@ int main(int argc, char** argv) {
             galleryPath = value();
         else if (a == "--cells")
             cellsDir = value();
+        else if (a == "--launchers")
+            launchersDir = value();
+        else if (a == "--launcher")
+            launcher.File = value();
+        else if (a == "--item")
+            launcher.Item = MyFunc::TextToInt(value());
+        else if (a == "--type")
+            launcher.Typed.push_back(value());
+        else if (a == "--skip")
+            launcher.Typed.push_back(std::nullopt);
+        else if (a == "--question")
+            questionPath = value();
         else if (a == "--axis")
             request.AxisAngle = MyFunc::TextToFloat(value());
         else if (a == "--pick") {
@@ -78,6 +126,23 @@ int main(int argc, char** argv) {
             return Usage();
     }
     for (; i < argc; ++i) request.Args.push_back(argv[i]);
+    if (!launchersDir.empty() && !galleryPath.empty()) {
+        std::vector<Panel> panels;
+        int failures = 0;
+        for (const GalleryRun& run : RunLauncherGallery(launchersDir + "/")) {
+            std::printf("%s\n", run.Title.c_str());
+            PrintCommands(run.Ans);
+            failures += run.Ans.ExitStatus != 0 || run.Ans.Solids.empty();
+            panels.push_back({run.Title, nullptr, run.Ans.Solids, run.Req.Picks});
+        }
+        if (!WriteFile(galleryPath, RenderSvg(panels, 5, 260, 220))) return 1;
+        return failures == 0 ? 0 : 1;
+    }
+    if (!launcher.File.empty()) {
+        launcher.Picks = request.Picks;
+        launcher.AxisAngle = request.AxisAngle;
+        return FollowAndDraw(launcher, svgPath, questionPath);
+    }
     if (exe.empty()) return Usage();
 
     std::string drawing = kSampleDrawing;
@@ -100,10 +165,10 @@ int main(int argc, char** argv) {
                 const Panel cell{"", &drawn, run.Ans.Solids, run.Req.Picks};
                 const std::string name =
                     cellsDir + "/m" + run.Req.Args[0] + "s" + run.Req.Args[1] + ".svg";
-                if (!WriteSvg(name, RenderSvg({cell}, 1, 180, 150))) return 1;
+                if (!WriteFile(name, RenderSvg({cell}, 1, 180, 150))) return 1;
             }
         }
-        if (!WriteSvg(galleryPath, RenderSvg(panels, 5, 260, 220))) return 1;
+        if (!WriteFile(galleryPath, RenderSvg(panels, 5, 260, 220))) return 1;
         return failures == 0 ? 0 : 1;
     }
 
@@ -114,8 +179,8 @@ int main(int argc, char** argv) {
     if (!svgPath.empty()) {
         std::string title = "t742";
         for (const auto& a : request.Args) title += " " + a;
-        if (!WriteSvg(svgPath,
-                      RenderSvg({{title, &drawn, answer.Solids, request.Picks}}, 1, 640, 480)))
+        if (!WriteFile(svgPath,
+                       RenderSvg({{title, &drawn, answer.Solids, request.Picks}}, 1, 640, 480)))
             return 1;
     }
     return answer.ExitStatus == 0 ? 0 : 1;

@@ -44,8 +44,8 @@ bool QtPlatform::Available() {
     if (app_) return true;
     const DisplayProbe probe;
     if (!probe.Reachable()) return false;
-    // The dialog is laid out in pixels and is not scaled with the screen.
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    // The dialog is laid out in pixels of a 96 dpi screen; Qt scales them
+    // (and the font) by the screen's scale, QT_SCALE_FACTOR included.
     app_ = std::make_unique<QApplication>(argc_, argv_);
     QApplication::setApplicationName(FromCp932(Unit1::kApplicationTitle));
     return true;
@@ -58,8 +58,14 @@ Unit1::ScreenPoint QtPlatform::CursorPos() {
 
 Unit1::ScreenPoint QtPlatform::WindowSize() {
     // The whole window is centred: the client area and the frame around it.
-    const Frame f = FrameExtents(Unit1::kClientWidth, Unit1::kClientHeight);
-    return {Unit1::kClientWidth + f.Left + f.Right, Unit1::kClientHeight + f.Top + f.Bottom};
+    // The frame is measured in the screen's pixels, the window in Qt's.
+    QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
+    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
+    const qreal scale = screen != nullptr ? screen->devicePixelRatio() : 1.0;
+    const Frame f = FrameExtents(qRound(Unit1::kClientWidth * scale),
+                                 qRound(Unit1::kClientHeight * scale));
+    return {Unit1::kClientWidth + qRound((f.Left + f.Right) / scale),
+            Unit1::kClientHeight + qRound((f.Top + f.Bottom) / scale)};
 }
 
 Unit1::ScreenRect QtPlatform::ScreenAt(Unit1::ScreenPoint point) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds out/t742-VERSION-win64.zip for a user: t742.exe, the guide as one
-# HTML file with its pictures inside, and readme.txt in code page 932 with
-# CR LF. VERSION is the CMake project version.
+# Builds out/t742-VERSION-win64.zip for a user: one folder t742/ holding
+# t742.exe beside its launchers, the guide as one HTML file with its pictures
+# inside, and readme.txt in code page 932 with CR LF. VERSION is the CMake
+# project version.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-windows.sh
@@ -12,7 +13,7 @@ version=$(sed -n 's/^project(t742 VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/run" "$work/guide/cells" "$work/package" out
+mkdir -p "$work/run" "$work/guide/cells" "$work/package/t742" out
 
 # The guide's tables are the program's own (the test suite checks this too).
 build/t742guide >"$work/tables.md"
@@ -33,13 +34,14 @@ td img { width: 120px; } code { background: #f2f2f2; }
 </style>
 CSS
 (cd "$work/guide" && pandoc guide-ja.md --standalone --self-contained --metadata pagetitle="t742 使い方ガイド" \
-  --include-in-header="$work/style.html" -o "$work/package/guide-ja.html")
+  --include-in-header="$work/style.html" -o "$work/package/t742/guide-ja.html")
 
-cp build-win/t742.exe "$work/package/"
+cp build-win/t742.exe "$work/package/t742/"
+build/t742launchers "$work/package/t742" >/dev/null
 sed "s/VERSION/$version/" docs/readme-ja.txt | iconv -f UTF-8 -t CP932 | sed 's/$/\r/' \
-  >"$work/package/readme.txt"
+  >"$work/package/t742/readme.txt"
 
 zip="out/t742-$version-win64.zip"
-(cd "$work/package" && zip -q -X "$work/t742.zip" t742.exe guide-ja.html readme.txt)
+(cd "$work/package" && zip -q -X -r "$work/t742.zip" t742)
 mv "$work/t742.zip" "$zip"
 echo "$zip"

@@ -3,18 +3,22 @@
 # screen of a virtual X display while each real window is shown there:
 # docs/dialog-page1..4.png (Qt) and docs/win32-dialog-page1..4.png (Win32,
 # t742.exe under Wine). The pages are chosen by clicking their tabs.
+# SCALE=1.5 shows them at a display scale of 150 % (Wine at 144 dpi), as
+# docs/dialog-page1..4-150.png and docs/win32-dialog-page1..4-150.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/build.sh >/dev/null
 bash scripts/build-windows.sh >/dev/null
 source tests/dialog_support.sh
+source tests/wine_prefix.sh
 work=$(mktemp -d)
 xvfb=
-trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+trap 'wine_prefix_done; kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 build/t742layout >"$work/layout"
 start_display
-export WINEDEBUG=-all
+apply_scale wine
 wineserver -k 2>/dev/null || true
+suffix=$([ "$scale" = 1 ] || awk -v s="$scale" 'BEGIN { printf "-%d", s * 100 + 0.5 }')
 
 # The arc page's mode with a few list entries and a chosen colour and width.
 sample() {
@@ -43,7 +47,8 @@ shoot() {
     xdotool mousemove 0 0
     sleep 0.5
     read -r ox oy < <(client_origin)
-    build/qtview/t742capture "docs/$prefix-page$page.png" $((ox - l)) $((oy - t)) \
+    env -u QT_SCALE_FACTOR build/qtview/t742capture "docs/$prefix-page$page$suffix.png" \
+      $((ox - l)) $((oy - t)) \
       $((w + l + r)) $((h + t + b)) 2>/dev/null
   done
   xdotool key Escape
@@ -54,4 +59,4 @@ sample "$work/qt" && cp build/t742 build/libt742view.so "$work/qt/"
 sample "$work/win" && cp build-win/t742.exe "$work/win/"
 shoot dialog "$work/qt" ./t742
 shoot win32-dialog "$work/win" wine ./t742.exe
-ls docs/dialog-page*.png docs/win32-dialog-page*.png
+ls docs/dialog-page*$suffix.png docs/win32-dialog-page*$suffix.png

@@ -1,28 +1,29 @@
 #!/usr/bin/env bash
 # The Windows program, built here with MinGW-w64 and tested under Wine: the
 # test suite, hundreds of pseudo-random runs compared byte for byte with the
-# Linux build, the dialog scenarios on the Win32 and the Qt window, and random
-# user sessions played on both windows (SESSIONS of them, 30 by default).
+# Linux build, the dialog scenarios on the Win32 and the Qt window at two
+# display scales, and random user sessions played on both windows (SESSIONS of
+# them, 30 by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-windows.sh
 bash scripts/build.sh >/dev/null
 bash scripts/build-windows.sh >/dev/null
 
-export WINEDEBUG=-all
-wine wineboot --init >/dev/null 2>&1 || true
+source tests/wine_prefix.sh
 echo "== the test suite under Wine, its window tests on a virtual display"
 source tests/dialog_support.sh
 xvfb=
-trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true' EXIT
+trap 'wine_prefix_done; kill "$xvfb" 2>/dev/null || true' EXIT
 start_display
 # Wine binds its windows to the display of the first program its server runs.
 wineserver -k 2>/dev/null || true
 (cd build-win/tests && wine ./t742_tests.exe --gtest_brief=1)
+wine build-win/tests/t742manifest.exe build-win/t742.exe app/res/t742.manifest
 
 echo "== t742.exe against the Linux build, ${CASES:=300} pseudo-random runs"
 log=$(mktemp -d)
-trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; rm -rf "$log"' EXIT
+trap 'wine_prefix_done; kill "$xvfb" 2>/dev/null || true; rm -rf "$log"' EXIT
 build/tests/t742crosscheck "$CASES" 742 "$log/linux.log"
 (cd build-win/tests && wine ./t742crosscheck.exe "$CASES" 742 "$(winepath -w "$log/windows.log")")
 if cmp "$log/linux.log" "$log/windows.log"; then
@@ -34,9 +35,13 @@ fi
 wineserver -k 2>/dev/null || true
 kill "$xvfb" 2>/dev/null || true
 
-echo "== the dialog scenarios on both windows"
+echo "== the dialog scenarios on both windows, at 100 % and at 150 % (Wine at 144 dpi)"
 tests/dialog_scenarios.sh tests/scenarios/dialog.txt build/t742layout qt=build wine=build-win
+SCALE=1.5 tests/dialog_scenarios.sh tests/scenarios/dialog.txt build/t742layout qt=build wine=build-win
 
 # A new seed each run, printed, so that a divergence found can be replayed.
 echo "== ${SESSIONS:=30} random user sessions on both windows, their files compared"
 tests/dialog_differential.sh "${SEED:-random}" "$SESSIONS" qt=build wine=build-win
+
+echo "== every launcher and menu item through the host stand-in, under Wine's cmd"
+tests/launcher_test.sh build build-win

@@ -22,7 +22,7 @@ const char* const kAnswer =
     "so 0 0 10 1 0 0 6.28318530717959 5\r\n"
     "sg 0 0 10 1 0 0.5 1 4\r\n"
     "se 1 2\r\n"
-    "hello\r\n";
+    "xyzzy\r\n";
 
 double Radius(Pt p, double cx = 0, double cy = 0) {
     return std::hypot(p.X - cx, p.Y - cy);

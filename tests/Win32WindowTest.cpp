@@ -3,9 +3,12 @@
 // its font. The window itself is built as t742.exe builds it.
 #include <windows.h>
 // after windows.h
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <imm.h>
 
+#include <cmath>
+#include <cwctype>
 #include <string>
 #include <vector>
 
@@ -100,6 +103,75 @@ TEST_F(Win32Window, TheFontHasEveryGlyphOfEveryCaption) {
     }
     ::SelectObject(dc, old);
     ::ReleaseDC(window, dc);
+}
+
+TEST_F(Win32Window, TheControlsAreTheThemedCommonControls) {
+    // Version 6, which t742.exe's manifest asks for, lives in the side-by-side store.
+    HWND tab = view.ControlWindow("PageControl1");
+    ASSERT_NE(tab, nullptr);
+    // The module whose code runs the tab control.
+    HMODULE module = nullptr;
+    ::GetModuleHandleExW(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCWSTR>(::GetWindowLongPtrW(tab, GWLP_WNDPROC)), &module);
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(module, path, MAX_PATH);
+    std::wstring lower(path);
+    for (wchar_t& ch : lower) ch = static_cast<wchar_t>(std::towlower(ch));
+    EXPECT_NE(lower.find(L"common-controls"), std::wstring::npos) << "comctl32 from " << lower;
+}
+
+TEST_F(Win32Window, AtEveryDpiTheDeclaredLayoutIsScaled) {
+    // Moved to a monitor of another scale and back: every place, the font,
+    // the tabs, the list rows and the client area follow, within rounding.
+    for (const UINT dpi : {144u, 120u, 192u, 96u}) {
+        const double s = dpi / 96.0;
+        const auto Scaled = [s](LRESULT got, int declared) {
+            return std::abs(static_cast<double>(got) - declared * s) <= 1;
+        };
+        RECT suggested{};
+        ::GetWindowRect(window, &suggested);
+        ::SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                       reinterpret_cast<LPARAM>(&suggested));
+        ASSERT_EQ(view.Dpi(), dpi);
+        RECT client{};
+        ::GetClientRect(window, &client);
+        EXPECT_TRUE(Scaled(client.right, Unit1::kClientWidth) &&
+                    Scaled(client.bottom, Unit1::kClientHeight))
+            << dpi << " dpi: client area " << client.right << "x" << client.bottom;
+        for (const Unit1::ControlLayout& c : Unit1::kForm1Layout) {
+            HWND h = view.ControlWindow(c.Name);
+            if (c.Kind == Unit1::ControlKind::TabSheet) {
+                RECT tab{};
+                TabCtrl_GetItemRect(view.ControlWindow("PageControl1"), c.Page, &tab);
+                EXPECT_TRUE(Scaled(tab.right - tab.left, c.W) && Scaled(tab.bottom - tab.top, c.H))
+                    << dpi << " dpi: " << c.Name;
+                continue;
+            }
+            ASSERT_NE(h, nullptr) << c.Name;
+            RECT r{};
+            ::GetWindowRect(h, &r);
+            ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+            const Unit1::ClientRect want = Unit1::PlaceOf(c);
+            // A combo box's height is its own, from the font.
+            const bool combo =
+                c.Kind == Unit1::ControlKind::ComboList || c.Kind == Unit1::ControlKind::ComboEdit;
+            EXPECT_TRUE(Scaled(r.left, want.X) && Scaled(r.top, want.Y) &&
+                        Scaled(r.right - r.left, want.W) &&
+                        (combo || Scaled(r.bottom - r.top, want.H)))
+                << dpi << " dpi: " << c.Name << " at " << r.left << "," << r.top << " "
+                << r.right - r.left << "x" << r.bottom - r.top;
+            LOGFONTW font{};
+            ::GetObjectW(reinterpret_cast<HFONT>(::SendMessageW(h, WM_GETFONT, 0, 0)), sizeof font,
+                         &font);
+            EXPECT_TRUE(Scaled(-font.lfHeight, Unit1::kFontPixels)) << dpi << " dpi: " << c.Name;
+            if (c.Kind == Unit1::ControlKind::ListBox) {
+                EXPECT_TRUE(
+                    Scaled(::SendMessageW(h, LB_GETITEMHEIGHT, 0, 0), Unit1::kListRowHeight))
+                    << dpi << " dpi: " << c.Name;
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -1,5 +1,18 @@
 # Shared by the tests and pictures of the real windows: sourced, not run.
 
+# The display scale, SCALE=1.5 for 150 %: the layout's places are those of a
+# 96 dpi screen and are multiplied by it.
+scale=${SCALE:-1}
+
+# Gives the windows started from now on the display scale: Qt its scale
+# factor, Wine (when its prefix is given, as WINEPREFIX) the screen's DPI.
+apply_scale() {
+  export QT_SCALE_FACTOR=$scale
+  [ $# -eq 0 ] && return 0
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+    /d "$(awk -v s="$scale" 'BEGIN { printf "%d", 96 * s + 0.5 }')" /f >/dev/null 2>&1
+}
+
 # Starts Xvfb on a display number that no other X server holds (chosen by Xvfb
 # itself), exports DISPLAY, and starts a window manager, so that windows have
 # frames and a close box as on a desktop. The server's pid is in $xvfb. Without
@@ -45,22 +58,23 @@ frame_extents() {
   echo
 }
 
-# The client area's size in LAYOUT, what t742layout printed: "WIDTH HEIGHT".
+# The client area's size in LAYOUT, what t742layout printed, at the display
+# scale: "WIDTH HEIGHT".
 client_size() {
-  awk '$1 == "ClientArea" { print $5, $6 }' "$1"
+  awk -v s="$scale" '$1 == "ClientArea" { printf "%d %d\n", $5 * s + 0.5, $6 * s + 0.5 }' "$1"
 }
 
-# The centre of a control, or of row ROW of a list box, on the screen: "X Y".
-# LAYOUT is what t742layout printed.
+# The centre of a control, or of row ROW of a list box, on the screen at the
+# display scale: "X Y". LAYOUT is what t742layout printed.
 control_centre() {
   local layout=$1 name=$2 row=${3:-} ox oy
   read -r ox oy < <(client_origin)
-  awk -v n="$name" -v r="$row" -v ox="$ox" -v oy="$oy" '
+  awk -v n="$name" -v r="$row" -v ox="$ox" -v oy="$oy" -v s="$scale" '
     $1 == "RowHeight" { rh = $6 }
     $1 == n { x = $3; y = $4; w = $5; h = $6; found = 1 }
     END {
       if (!found) exit 1
-      if (r != "") print ox + x + 24, oy + y + 2 + r * rh + rh / 2
-      else print ox + x + int(w / 2), oy + y + int(h / 2)
+      if (r != "") { x += 24; y += 2 + r * rh + rh / 2 } else { x += w / 2; y += h / 2 }
+      print ox + int(x * s), oy + int(y * s)
     }' "$layout"
 }

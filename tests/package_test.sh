@@ -1,37 +1,43 @@
 #!/usr/bin/env bash
-# The Windows package as a user gets it: unpacked into a folder with Japanese
-# characters in its name, t742.exe run there under Wine, its version resource
-# read back as Windows reads it, readme.txt read as code page 932.
+# The Windows package as a user gets it: one folder, unpacked into a folder
+# with Japanese characters in its name; a launcher run there by Wine's cmd
+# (t742.exe beside it), t742.exe's version resource read back as Windows reads
+# it, readme.txt read as code page 932.
 #   tests/package_test.sh ZIP VERSION VERINFO.EXE
 set -euo pipefail
 zip=$1 version=$2 verinfo=$3
-export WINEDEBUG=-all
+source "$(dirname "$0")/wine_prefix.sh"
 tmp=$(mktemp -d)
-trap 'rm -rf "$tmp"' EXIT
+trap 'wine_prefix_done; rm -rf "$tmp"' EXIT
 dir="$tmp/外部変形 t742"
 mkdir -p "$dir"
 unzip -q "$zip" -d "$dir"
 fail() { echo "package: $*" >&2; exit 1; }
-for f in t742.exe guide-ja.html readme.txt; do [ -f "$dir/$f" ] || fail "no $f"; done
-[ "$(unzip -Z1 "$zip" | wc -l)" -eq 3 ] || fail "more than the three files"
+[ "$(unzip -Z1 "$zip" | cut -d/ -f1 | sort -u)" = t742 ] || fail "not one folder t742/"
+app="$dir/t742"
+launchers=(t742_1.bat t742_2.bat t742_3.bat t742_4.bat t742_5.bat t742_6.bat
+  t742_7so.bat t742_7sg.bat t742_8so.bat t742_8sg.bat t742_set.bat)
+for f in t742.exe guide-ja.html readme.txt "${launchers[@]}"; do [ -f "$app/$f" ] || fail "no $f"; done
+[ "$(unzip -Z1 "$zip" | grep -cv '/$')" -eq $((3 + ${#launchers[@]})) ] || fail "other files than expected"
 
-# The worked example, with the defaults of a first run.
-printf 'hp1 10 20\r\n' >"$dir/JWC_TEMP.TXT"
-(cd "$dir" && wine ./t742.exe 1 3 25)
+# The worked example through its launcher (mode 1, item 3, radius typed),
+# with the defaults of a first run, as the host would run it.
+printf 'hq\r\nhk 0\r\nhp1   10 20\r\n' >"$app/JWC_TEMP.TXT"
+(cd "$app" && LANG=ja_JP.UTF-8 wine cmd /c t742_1.bat 3 R25 >/dev/null)
 printf 'lc1\r\nlw0\r\nse 10 20 25 1 0 0 6.28318530717959 100\r\n' >"$tmp/expected"
-cmp "$tmp/expected" "$dir/JWC_TEMP.TXT" || fail "t742.exe 1 3 25 answered otherwise"
-[ -f "$dir/t742.dat" ] || fail "no t742.dat beside t742.exe"
+cmp "$tmp/expected" "$app/JWC_TEMP.TXT" || fail "t742_1.bat 3 R25 answered otherwise"
+[ -f "$app/t742.dat" ] || fail "no t742.dat beside t742.exe"
 
-got=$(wine "$verinfo" "$(winepath -w "$dir/t742.exe")" | tr -d '\r')
+got=$(wine "$verinfo" "$(winepath -w "$app/t742.exe")" | tr -d '\r')
 [ "$got" = "$version $version" ] || fail "version resource '$got', expected $version"
 
-iconv -f CP932 -t UTF-8 "$dir/readme.txt" >"$tmp/readme.utf8" || fail "readme.txt is not code page 932"
+iconv -f CP932 -t UTF-8 "$app/readme.txt" >"$tmp/readme.utf8" || fail "readme.txt is not code page 932"
 grep -q "t742 $version" "$tmp/readme.utf8" || fail "readme.txt does not name the version"
 grep -q 'インストール' "$tmp/readme.utf8" || fail "readme.txt has no Japanese text"
-[ "$(grep -c $'\r$' "$dir/readme.txt")" -eq "$(wc -l <"$dir/readme.txt")" ] || fail "readme.txt lines not CR LF"
+[ "$(grep -c $'\r$' "$app/readme.txt")" -eq "$(wc -l <"$app/readme.txt")" ] || fail "readme.txt lines not CR LF"
 
 # The guide is one file: its pictures are inside it.
-grep -q 'data:image/svg+xml' "$dir/guide-ja.html" || fail "the guide has no result pictures"
-grep -q 'data:image/png' "$dir/guide-ja.html" || fail "the guide has no dialog pictures"
-! grep -q 'src="cells/\|src="win32-' "$dir/guide-ja.html" || fail "the guide refers to outside files"
+grep -q 'data:image/svg+xml' "$app/guide-ja.html" || fail "the guide has no result pictures"
+grep -q 'data:image/png' "$app/guide-ja.html" || fail "the guide has no dialog pictures"
+! grep -q 'src="cells/\|src="win32-' "$app/guide-ja.html" || fail "the guide refers to outside files"
 echo "package: $zip passed"

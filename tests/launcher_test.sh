@@ -1,0 +1,122 @@
+#!/usr/bin/env bash
+# Every launcher and every menu item followed by the host stand-in, the batch
+# run by Wine's cmd in a folder whose name has Japanese characters and a blank,
+# with random picks and typed or skipped numbers. Each answer (and t742.dat)
+# must equal, byte for byte, what t742.exe leaves when run directly with the
+# arguments the item stands for. Then the launchers without t742.exe beside
+# them must leave their "he" message. The dialogs of step 6 and of the
+# settings launcher show on a virtual display, where OK is pressed for them.
+#   tests/launcher_test.sh BUILD-DIR WINDOWS-BUILD-DIR [SEED]
+set -euo pipefail
+build=$(realpath "$1") buildwin=$(realpath "$2") seed=${3:-742}
+cd "$(dirname "$0")/.."
+source tests/wine_prefix.sh
+tmp=$(mktemp -d)
+# As on a Japanese desktop: cmd reads the batch and writes echo in code page 932.
+export LANG=ja_JP.UTF-8
+source tests/dialog_support.sh
+xvfb= presser=
+stop_wine() {
+  wine_prefix_done
+  kill $presser "$xvfb" 2>/dev/null || true
+  rm -rf "$tmp"
+}
+trap stop_wine EXIT
+start_display
+# Presses OK (Enter) in every dialog that shows, for as long as the test runs.
+press_ok() {
+  while :; do
+    for w in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null); do
+      sleep 0.3
+      xdotool windowactivate --sync "$w" key Return 2>/dev/null || true
+    done
+    sleep 0.1
+  done
+}
+press_ok &
+presser=$!
+# One server for all the runs below, bound to this display.
+wineserver -k 2>/dev/null || true
+wineserver -p 2>/dev/null || true
+dir="$tmp/外部変形 t742" direct="$tmp/direct"
+mkdir -p "$dir" "$direct"
+"$build/t742launchers" "$dir" >/dev/null
+cp "$buildwin/t742.exe" "$dir/"
+cp "$buildwin/t742.exe" "$direct/"
+RANDOM=$seed
+fail() { echo "launchers: $*" >&2; exit 1; }
+
+# The directives of item ITEM (0: a launcher without a menu), one per line:
+# "P N" for a picked point, "C DEFAULT PREFIX" for a typed number.
+asks() {
+  iconv -f CP932 -t UTF-8 "$1" | tr -d '\r' | awk -v item="$2" '
+    item == 0 || $0 == "REM #:" item { on = 1; next }
+    on && $0 == "REM #e" { exit }
+    on && /^REM #[0-9]+ / { sub(/^REM #/, ""); print "P", $1 }
+    on && /^REM #c / { d = $0; sub(/.*空欄は /, "", d); sub(/）.*/, "", d)
+                       p = $0; sub(/.* \/_/, "", p); print "C", d, p }'
+}
+
+number() {  # a random length or angle: negative, decimal or whole
+  case $((RANDOM % 4)) in
+    0) echo "$((RANDOM % 200 + 1))" ;;
+    1) echo "$((RANDOM % 90 + 10)).$((RANDOM % 10))5" ;;
+    2) echo "-$((RANDOM % 360))" ;;
+    3) echo "$((RANDOM % 50 + 1)).$((RANDOM % 100))" ;;
+  esac
+}
+
+runs=0 figures=0 start=$SECONDS
+for bat in "$dir"/*.bat; do
+  name=$(basename "$bat")
+  [[ $name =~ ^t742_([1-8])(so|sg)?\.bat$|^t742_set\.bat$ ]] || fail "unexpected launcher $name"
+  mode=${BASH_REMATCH[1]:-0} ring=${BASH_REMATCH[2]:-}
+  items=$([ "$mode" = 0 ] && echo 0 || echo 1 2 3 4 5 6)
+  for item in $items; do
+    opts=() args=()
+    [ "$mode" = 0 ] || { opts+=(--item "$item"); args+=("$mode" "$item"); }
+    case $ring in so) args+=(0) ;; sg) args+=(1) ;; esac
+    while read -r kind a b; do
+      if [ "$kind" = P ]; then
+        opts+=(--pick "$a,$((RANDOM % 200 - 100)).$((RANDOM % 10)),$((RANDOM % 200 - 100))")
+      elif ((RANDOM % 3 == 0)); then
+        opts+=(--skip) args+=("$a")
+      else
+        v=$(number) && opts+=(--type "$v") args+=("$v")
+      fi
+    done < <(asks "$bat" "$item")
+    # A dialog that never showed would wait for ever: a minute is plenty.
+    timeout 60 "$build/t742host" --launcher "$bat" "${opts[@]}" --question "$tmp/question" >"$tmp/log" ||
+      { cat "$tmp/log"; fail "$name item $item: the stand-in failed"; }
+    cp "$tmp/question" "$direct/JWC_TEMP.TXT"
+    (cd "$direct" && timeout 60 wine ./t742.exe "${args[@]}") || fail "t742.exe ${args[*]} failed"
+    if [ "$mode" = 0 ]; then
+      # Without arguments t742 leaves the exchange file as it is; the launcher
+      # then says it ran.
+      cmp -s "$tmp/question" "$direct/JWC_TEMP.TXT" || fail "t742.exe alone wrote an answer"
+      printf 'h#%s\r\n' "$(echo 't742 の設定を閉じました。' | iconv -t CP932)" >"$direct/JWC_TEMP.TXT"
+    fi
+    cmp -s "$dir/JWC_TEMP.TXT" "$direct/JWC_TEMP.TXT" ||
+      { cat "$tmp/log"; diff <(tr -d '\r' <"$dir/JWC_TEMP.TXT") <(tr -d '\r' <"$direct/JWC_TEMP.TXT") || true
+        fail "$name item $item: the answer differs from t742.exe ${args[*]}"; }
+    cmp -s "$dir/t742.dat" "$direct/t742.dat" || fail "$name item $item: t742.dat differs"
+    # OK in the dialog draws the dialog's figure: the item ran the right mode.
+    [ "$item" != 6 ] || grep -q '^s[ecog] ' "$dir/JWC_TEMP.TXT" || fail "$name item 6: OK drew nothing"
+    runs=$((runs + 1)) figures=$((figures + $(grep -c '^s[ecog] ' "$dir/JWC_TEMP.TXT" || true)))
+  done
+done
+echo "launchers: $runs items, each answer equal to a direct run; $figures figure records ($((SECONDS - start)) s)"
+
+# Without t742.exe, the host must show why nothing was drawn.
+rm "$dir/t742.exe"
+expected=$(printf 'he%s' "t742.exe がこのバッチファイルと同じフォルダにありません。" | iconv -t CP932)
+for launcher in t742_1.bat t742_set.bat; do
+  opts=()
+  [ "$launcher" = t742_set.bat ] || opts=(--item 2 --pick 1,0,0)
+  if "$build/t742host" --launcher "$dir/$launcher" "${opts[@]}" >"$tmp/log"; then
+    fail "$launcher without t742.exe: reported as success"
+  fi
+  [ "$(cat "$dir/JWC_TEMP.TXT")" = "$expected"$'\r' ] || fail "$launcher without t742.exe: no he line"
+  grep -q 'error shown: t742.exe がこのバッチファイル' "$tmp/log" || fail "the stand-in did not show the he line"
+done
+echo "launchers: without t742.exe, the he message"
