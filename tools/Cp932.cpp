@@ -2,20 +2,17 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <vector>
 
 namespace tools {
 
-namespace {
-
-// Converts all of `in`; on a broken or unconvertible byte, stops there unless
-// `replacement` is given, which then stands for that one byte.
-bool Convert(const char* to, const char* from, std::string_view in, std::string& out,
-             const char* replacement) {
+bool Iconv(const char* to, const char* from, std::string_view in, std::string& out,
+           const char* replacement, size_t unitBytes) {
+    out.clear();
     iconv_t cd = ::iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-    out.clear();
     std::vector<char> buf(in.size() * 4 + 16);
     char* src = const_cast<char*>(in.data());
     size_t srcLeft = in.size();
@@ -29,28 +26,28 @@ bool Convert(const char* to, const char* from, std::string_view in, std::string&
         if (errno == E2BIG) continue;
         whole = false;
         if (!replacement) break;
-        ++src, --srcLeft;
+        const size_t skip = std::min(unitBytes, srcLeft);
+        src += skip;
+        srcLeft -= skip;
         out += replacement;
     }
     ::iconv_close(cd);
     return whole;
 }
 
-}  // namespace
-
 bool Utf8ToCp932(std::string_view utf8, std::string& out) {
-    return Convert("CP932", "UTF-8", utf8, out, nullptr);
+    return Iconv("CP932", "UTF-8", utf8, out);
 }
 
 std::string Cp932ToUtf8(std::string_view bytes) {
     std::string out;
-    Convert("UTF-8", "CP932", bytes, out, "\xEF\xBF\xBD");
+    Iconv("UTF-8", "CP932", bytes, out, "\xEF\xBF\xBD");
     return out;
 }
 
 bool IsCp932(std::string_view bytes) {
     std::string out;
-    return Convert("UTF-8", "CP932", bytes, out, nullptr);
+    return Iconv("UTF-8", "CP932", bytes, out);
 }
 
 }  // namespace tools

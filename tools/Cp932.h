@@ -1,11 +1,18 @@
-// Code page 932 for the tools and the host stand-in: their Japanese text is
-// held as UTF-8 in the source and converted here, with iconv.
+// Code page 932 at the edges of the Linux build, with iconv: the tools' and the
+// host stand-in's Japanese text (held as UTF-8 in the source) and the Qt window.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 namespace tools {
+
+// Converts all of `in` from the encoding `from` to `to`. A broken or
+// unconvertible sequence stops the conversion, or, when `replacement` is given,
+// is skipped `unitBytes` bytes at a time and marked with it. False when
+// anything was not converted.
+bool Iconv(const char* to, const char* from, std::string_view in, std::string& out,
+           const char* replacement = nullptr, size_t unitBytes = 1);
 
 // False when a character has no code page 932 form (or the text is not UTF-8).
 bool Utf8ToCp932(std::string_view utf8, std::string& out);
