@@ -66,8 +66,81 @@ class PageTabs : public QTabWidget {
         style->setParent(bar);
         bar->setStyle(style);
         setTabBar(bar);
+        // A click on a tab, the current one too, takes the focus to the tabs.
+        bar->setFocusPolicy(Qt::StrongFocus);
     }
 };
+
+// A list box as a dialog has it: receiving the focus chooses no row, though
+// the row the keys move from is the first; Left and Right move as Up and Down;
+// a key that moves to a row chooses it, even the one the keys were on.
+class DialogList : public QListWidget {
+  public:
+    using QListWidget::QListWidget;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        int key = event->key();
+        if (key == Qt::Key_Left || key == Qt::Key_Right) {
+            key = key == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down;
+            QKeyEvent vertical(event->type(), key, event->modifiers());
+            QListWidget::keyPressEvent(&vertical);
+        } else {
+            QListWidget::keyPressEvent(event);
+        }
+        static constexpr int kMoves[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,
+                                         Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
+        QListWidgetItem* item = currentItem();
+        if (item != nullptr && !item->isSelected() &&
+            std::find(std::begin(kMoves), std::end(kMoves), key) != std::end(kMoves))
+            item->setSelected(true);
+    }
+};
+
+// A one-line edit as a dialog has it: Up and Left move the caret back a
+// character, Down and Right forward, from where it is even when text is
+// selected (Qt would go to the selection's start).
+class DialogEdit : public QLineEdit {
+  public:
+    using QLineEdit::QLineEdit;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        const bool back = key == Qt::Key_Up || key == Qt::Key_Left;
+        if ((!back && key != Qt::Key_Down && key != Qt::Key_Right) ||
+            (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)))
+            return QLineEdit::keyPressEvent(event);
+        const bool mark = event->modifiers() & Qt::ShiftModifier;
+        if (back)
+            cursorBackward(mark);
+        else
+            cursorForward(mark);
+    }
+};
+
+// A drop-down list as a dialog has it: Left and Right choose the previous and
+// next entry, as Up and Down do.
+class DialogComboList : public QComboBox {
+  public:
+    using QComboBox::QComboBox;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        if (isEditable() || (key != Qt::Key_Left && key != Qt::Key_Right))
+            return QComboBox::keyPressEvent(event);
+        QKeyEvent vertical(event->type(), key == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down,
+                           event->modifiers());
+        QComboBox::keyPressEvent(&vertical);
+    }
+};
+
+// The row chosen in a list, or -1.
+int SelectedRow(const QListWidget* list) {
+    const QModelIndexList rows = list->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
 
 }  // namespace
 
@@ -131,6 +204,8 @@ Form1Window::Form1Window(Unit1::TForm1& form, Unit1::FormInvoke invoke)
         // A page chosen by the user takes the focus to its tab, as a click does.
         if (!pushing_) PageControl1->tabBar()->setFocus();
     });
+    // A page's accelerator takes the focus to the tabs even on its own page.
+    PageControl1->tabBar()->installEventFilter(this);
     ShowPage(0);
 }
 
@@ -155,11 +230,17 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
         case ControlKind::Edit: {
             // What the user types is limited to 24 characters; a longer text
             // the window was given stays whole, may be shortened, never grows.
-            auto* e = new QLineEdit(this);
+            auto* e = new DialogEdit(this);
             const int typed = Unit1::FormEdit(form_, c.Name)->MaxLength;
             e->setMaxLength(typed);
             connect(e, &QLineEdit::textEdited, e, [e, typed] {
-                e->setMaxLength(std::max<int>(typed, static_cast<int>(e->text().size())));
+                // Setting the limit sets the text again, which takes the caret
+                // to the end: only when it changes, and the caret kept.
+                const int limit = std::max<int>(typed, static_cast<int>(e->text().size()));
+                if (limit == e->maxLength()) return;
+                const int caret = e->cursorPosition();
+                e->setMaxLength(limit);
+                e->setCursorPosition(caret);
             });
             Edits[c.Name] = e;
             w = e;
@@ -170,7 +251,6 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
             // Tab order, and the settings may leave both unchecked.
             auto* b = new QRadioButton(caption, this);
             b->setAutoExclusive(false);
-            b->installEventFilter(this);
             connect(b, &QRadioButton::clicked, this, [this, b, &c] {
                 b->setChecked(true);
                 for (auto* r = Unit1::NextRadio(c, true); r != nullptr && r != &c;
@@ -204,20 +284,22 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
         }
         case ControlKind::ComboList:
         case ControlKind::ComboEdit: {
-            auto* b = new QComboBox(this);
+            auto* b = new DialogComboList(this);
             b->setEditable(c.Kind == ControlKind::ComboEdit);
-            b->setInsertPolicy(QComboBox::NoInsert);  // Enter is OK, not a new item
+            b->setInsertPolicy(QComboBox::NoInsert);        // Enter is OK, not a new item
+            if (b->isEditable()) b->setCompleter(nullptr);  // what is typed stays as typed
             w = b;
             break;
         }
         case ControlKind::ListBox: {
-            auto* list = new QListWidget(this);
+            auto* list = new DialogList(this);
             list->setUniformItemSizes(true);
             if (event != Unit1::kNoEvent) {
                 // A change of row by mouse or keys applies the entry, as does
-                // a click on the row already chosen.
-                connect(list, &QListWidget::currentRowChanged, this, [this, event] {
-                    if (!pushing_) Fire(event);
+                // a click on the row already chosen. The row a list marks
+                // current when it only receives the focus is not chosen.
+                connect(list, &QListWidget::itemSelectionChanged, this, [this, list, event] {
+                    if (!pushing_ && SelectedRow(list) >= 0) Fire(event);
                 });
                 connect(list, &QListWidget::itemClicked, this, [this, event] { Fire(event); });
             }
@@ -228,6 +310,9 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
     if (c.Kind == ControlKind::Edit || c.Kind == ControlKind::ComboList ||
         c.Kind == ControlKind::ComboEdit)
         w->setAttribute(Qt::WA_InputMethodEnabled, false);
+    // The arrow keys move the focus as the declared groups say, not as Qt's
+    // buttons would (to any button beside them).
+    if (!Unit1::TakesArrows(c.Kind)) w->installEventFilter(this);
     const Unit1::ClientRect r = Unit1::PlaceOf(c);
     w->setGeometry(r.X, r.Y, r.W, r.H);
     return w;
@@ -310,7 +395,7 @@ void Form1Window::Pull() {
         if (bool* checked = Unit1::FormCheck(form_, c.Name))
             *checked = static_cast<QAbstractButton*>(w)->isChecked();
         if (auto* list = Unit1::FormList(form_, c.Name))
-            list->ItemIndex = static_cast<QListWidget*>(w)->currentRow();
+            list->ItemIndex = SelectedRow(static_cast<QListWidget*>(w));
         if (auto* combo = Unit1::FormCombo(form_, c.Name)) {
             auto* widget = static_cast<QComboBox*>(w);
             if (widget->isEditable())
@@ -336,8 +421,10 @@ void Form1Window::CloseForForm() {
 }
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
-    // The arrow keys move between a group's radio buttons and check the one
-    // they reach.
+    if (event->type() == QEvent::Shortcut && watched == PageControl1->tabBar())
+        PageControl1->tabBar()->setFocus(Qt::ShortcutFocusReason);
+    // An arrow key on a control that does not use it moves the focus within
+    // the control's group; a radio button it reaches is checked.
     if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right)
@@ -345,10 +432,14 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
     const auto row = rows_.find(watched);
     if (row == rows_.end()) return QDialog::eventFilter(watched, event);
     const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
-    if (const ControlLayout* next = Unit1::NextRadio(*row->second, forward)) {
-        auto* b = static_cast<QRadioButton*>(Control(next->Name));
-        b->setFocus(Qt::TabFocusReason);
-        b->click();
+    const auto usable = [this](const ControlLayout& c) {
+        const QWidget* w = Control(c.Name);
+        return w != nullptr && w->isVisible() && w->isEnabled();
+    };
+    if (const ControlLayout* next = Unit1::ArrowTarget(*row->second, forward, usable)) {
+        QWidget* w = Control(next->Name);
+        w->setFocus(Qt::TabFocusReason);  // an edit's text is selected, as by Tab
+        if (next->Kind == ControlKind::Radio) static_cast<QRadioButton*>(w)->click();
     }
     return true;
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The Windows program, built here with MinGW-w64 and tested under Wine: the
 # test suite, hundreds of pseudo-random runs compared byte for byte with the
-# Linux build, and the dialog scenarios on the Win32 and the Qt window at two
-# display scales.
+# Linux build, the dialog scenarios on the Win32 and the Qt window at two
+# display scales, and random user sessions played on both windows (SESSIONS of
+# them, 30 by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-windows.sh
@@ -37,6 +38,10 @@ kill "$xvfb" 2>/dev/null || true
 echo "== the dialog scenarios on both windows, at 100 % and at 150 % (Wine at 144 dpi)"
 tests/dialog_scenarios.sh tests/scenarios/dialog.txt build/t742layout qt=build wine=build-win
 SCALE=1.5 tests/dialog_scenarios.sh tests/scenarios/dialog.txt build/t742layout qt=build wine=build-win
+
+# A new seed each run, printed, so that a divergence found can be replayed.
+echo "== ${SESSIONS:=30} random user sessions on both windows, their files compared"
+tests/dialog_differential.sh "${SEED:-random}" "$SESSIONS" qt=build wine=build-win
 
 echo "== every launcher and menu item through the host stand-in, under Wine's cmd"
 tests/launcher_test.sh build build-win

@@ -3,7 +3,9 @@
 # clicks and key presses from the X server (Xvfb with a window manager), never
 # calls into the program. A control's place comes from the declared layout and
 # the window's place on the screen. Every result is compared byte for byte with
-# the scenario's expected files, and the windows' results with one another.
+# the scenario's expected files, and the windows' results with one another; a
+# case without expected files is only compared between the windows. Each window
+# runs the cases on a display of its own, both at once.
 #   dialog_scenarios.sh SCENARIOS LAYOUT-TOOL WINDOW=FOLDER...
 # WINDOW is "qt" (FOLDER holds t742 and libt742view.so) or "wine" (t742.exe).
 # SCALE=1.5 runs them at a display scale of 150 % (Wine at 144 dpi).
@@ -17,25 +19,16 @@ scenarios=$1 layout_tool=$2
 shift 2
 if [[ " $* " == *" wine="* ]]; then source "$here/wine_prefix.sh"; else wine_prefix_done() { :; }; fi
 root=$(mktemp -d)
-xvfb=
-trap 'wine_prefix_done; kill "$xvfb" 2>/dev/null || true; rm -rf "$root"' EXIT
+workers=()
+trap 'kill "${workers[@]}" 2>/dev/null; wait; wine_prefix_done; rm -rf "$root"' EXIT
 "$layout_tool" >"$root/layout"
-start_display || exit 1
-if [[ " $* " == *" wine="* ]]; then
-  apply_scale wine
-  # Wine binds its windows to the display of the first program its server runs.
-  wineserver -k 2>/dev/null || true
-  # One server for all the cases, instead of one started for each.
-  wineserver -p
-else
-  apply_scale
-fi
 readonly files=(JWC_TEMP.TXT t742.dat t318.lst t742.lst)
 readonly cursor_x=512 cursor_y=384
 # Run from a folder with a Japanese name, as users' folders often have.
 readonly results=結果
 
-fail() { echo "    $*"; failed_case=1; }
+# What went wrong in the case being run goes to its log, read when all is done.
+fail() { echo "    $*" >>"$log"; }
 
 place() { control_centre "$root/layout" "$@"; }
 
@@ -72,20 +65,20 @@ act() {
     row) click_at $(place "$1" "$2") ;;
     # Click into the control, replace all its text, type the new one.
     type) click_at $(place "$1"); press End shift+Home BackSpace
-          xdotool type --delay 40 "${*:2}"; sleep 0.15 ;;
+          xdotool type --delay 40 -- "${*:2}"; sleep 0.15 ;;
     key) press "$@" ;;
-    chars) xdotool type --delay 40 "$*"; sleep 0.15 ;;
+    chars) xdotool type --delay 40 -- "$*"; sleep 0.15 ;;
     # The colour chooser: NUMBER (0xBBGGRR) is set in its red, green and blue
     # fields and confirmed; "cancel" closes it unchanged.
     color) click_at $(place SpeedButton1)
            wait_for_other_window || { fail "no colour chooser"; return; }
            sleep 0.5
            if [ "$1" = cancel ]; then press Escape; return; fi
-           local c=$1
-           for f in "r $((c & 255))" "g $(((c >> 8) & 255))" "u $(((c >> 16) & 255))"; do
-             set -- $f
-             press "alt+$1" End shift+Home BackSpace
-             xdotool type --delay 40 "$2"
+           local c=$1 i=0 value
+           local -n keys=chooser_keys_$kind
+           for value in $((c & 255)) $(((c >> 8) & 255)) $(((c >> 16) & 255)); do
+             press "${keys[i++]}" End shift+Home BackSpace
+             xdotool type --delay 40 -- "$value"
            done
            press Tab Return ;;
     close) press alt+F4 ;;
@@ -110,17 +103,23 @@ act() {
   esac
 }
 
-# Runs one case on one window: the case's lines are in $root/case.
+# The keys that reach the chooser's red, green and blue fields in turn. Wine's
+# chooser has "&Blue", and "&Basic colours" takes Alt+B before it, so there the
+# green and blue fields are reached by Tab from the red one.
+chooser_keys_qt=(alt+r alt+g alt+u)
+chooser_keys_wine=(alt+r Tab Tab)
+
+# Runs one case on one window: the case's lines are in the file $case.
 run_case() {
   local kind=$1 folder=$2 out=$3 args line
   rm -rf "$out" && mkdir -p "$out"
   if [ "$kind" = qt ]; then cp "$folder/t742" "$folder/libt742view.so" "$out/"
   else cp "$folder/t742.exe" "$out/"; fi
-  args=$(awk '$1 == "args" { $1 = ""; print substr($0, 2) }' "$root/case")
+  args=$(awk '$1 == "args" { $1 = ""; print substr($0, 2) }' "$case")
   while IFS= read -r line; do
     set -- $line
     printf '%b' "${line#input $2 }" >"$out/$2"
-  done < <(grep '^input ' "$root/case")
+  done < <(grep '^input ' "$case")
   xdotool mousemove "$cursor_x" "$cursor_y"
   if [ "$kind" = qt ]; then (cd "$out" && exec ./t742 $args) >/dev/null 2>&1 &
   else (cd "$out" && exec wine ./t742.exe $args) >/dev/null 2>&1 & fi
@@ -130,8 +129,10 @@ run_case() {
   xdotool windowactivate --sync "$window" 2>/dev/null || true
   while IFS= read -r line; do
     set -- $line
+    # A session may end before its last action (Space on OK); the rest has no window.
+    kill -0 "$app" 2>/dev/null || break
     act "${@:2}"
-  done < <(grep '^do ' "$root/case")
+  done < <(grep '^do ' "$case")
   for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$app" 2>/dev/null; then
     fail "the window did not close"
@@ -148,19 +149,52 @@ run_case() {
     elif ! cmp -s <(printf '%b' "$want") "$out/$2"; then
       fail "$2 differs:"; diff <(printf '%b' "$want" | cat -A) <(cat -A "$out/$2" 2>&1) | sed 's/^/      /'
     fi
-  done < <(grep '^expect ' "$root/case")
+  done < <(grep '^expect ' "$case")
 }
 
-passed=0 failed=0 names=()
+# Runs every case on one window, on a display of its own. Wine binds its
+# windows to the display of the first program its server runs, so its server
+# is started afresh here, one for all the cases.
+run_window() {
+  local kind=$1 folder=$2 name xvfb=
+  trap '[ "$kind" = wine ] && wineserver -k 2>/dev/null; kill "$xvfb" 2>/dev/null' EXIT
+  trap 'exit 1' TERM INT
+  start_display >"$root/log/$kind.display" || exit 1
+  if [ "$kind" = wine ]; then
+    apply_scale wine
+    wineserver -k 2>/dev/null || true
+    wineserver -p
+  else
+    apply_scale
+  fi
+  for name in "${names[@]}"; do
+    case=$root/cases/$name log=$root/log/$kind/$name
+    : >"$log"
+    run_case "$kind" "$folder" "$root/$results/$name/$kind"
+  done
+}
+
+names=()
 while IFS= read -r name; do names+=("$name"); done < <(awk '$1 == "case" { print $2 }' "$scenarios")
+mkdir -p "$root/cases"
+awk -v dir="$root/cases" '$1 == "case" { f = dir "/" $2 } f { print > f }' "$scenarios"
+kinds=()
+for window_folder in "$@"; do
+  kind=${window_folder%%=*}
+  kinds+=("$kind")
+  mkdir -p "$root/log/$kind"
+  run_window "$kind" "${window_folder#*=}" &
+  workers+=($!)
+done
+wait "${workers[@]}"
+workers=()
+
+passed=0 failed=0
 for name in "${names[@]}"; do
-  awk -v n="$name" '$1 == "case" { on = ($2 == n) } on' "$scenarios" >"$root/case"
-  failed_case=0
+  log=$root/log/compare
+  : >"$log"
   first=
-  for window_folder in "$@"; do
-    kind=${window_folder%%=*}
-    echo "-- $name ($kind)"
-    run_case "$kind" "${window_folder#*=}" "$root/$results/$name/$kind"
+  for kind in "${kinds[@]}"; do
     if [ -n "$first" ]; then
       for f in "${files[@]}"; do
         a=$root/$results/$name/$first/$f b=$root/$results/$name/$kind/$f
@@ -171,7 +205,14 @@ for name in "${names[@]}"; do
     fi
     first=${first:-$kind}
   done
-  if [ "$failed_case" -eq 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
+  bad=0
+  for kind in "${kinds[@]}"; do
+    if [ -s "$root/log/$kind/$name" ] || [ ! -e "$root/log/$kind/$name" ]; then
+      echo "-- $name ($kind)"; cat "$root/log/$kind/$name" 2>/dev/null || echo "    not run"; bad=1
+    fi
+  done
+  [ -s "$log" ] && { echo "-- $name"; cat "$log"; bad=1; }
+  if [ "$bad" -eq 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); fi
 done
 # SCENARIO_RESULTS=FOLDER keeps what every window left, to read or to record.
 [ -n "${SCENARIO_RESULTS:-}" ] && rm -rf "$SCENARIO_RESULTS" && cp -r "$root/$results" "$SCENARIO_RESULTS"

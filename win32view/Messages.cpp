@@ -93,17 +93,25 @@ bool Win32Platform::PreTranslate(const MSG& msg) {
             return true;
         }
     }
-    // The arrow keys move between a group's radio buttons and check the one
-    // they reach.
+    // An arrow key on a control that does not use it moves the focus within the
+    // control's group, and checks a radio button it reaches. Done here rather
+    // than left to the dialog manager, which asks a window that is not a
+    // dialog box to move the focus, and where that is ignored the focus stays.
     if (msg.message == WM_KEYDOWN && (msg.wParam == VK_UP || msg.wParam == VK_DOWN ||
                                       msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT)) {
         const Unit1::ControlLayout* c = LayoutOf(::GetFocus());
-        if (c != nullptr && c->Kind == Unit1::ControlKind::Radio) {
+        if (c != nullptr && !Unit1::TakesArrows(c->Kind)) {
             const bool forward = msg.wParam == VK_DOWN || msg.wParam == VK_RIGHT;
-            if (const Unit1::ControlLayout* next = Unit1::NextRadio(*c, forward)) {
+            const auto usable = [this](const Unit1::ControlLayout& t) {
+                const auto found = controls_.find(t.Name);
+                return found != controls_.end() && ::IsWindowVisible(found->second.Hwnd) &&
+                       ::IsWindowEnabled(found->second.Hwnd);
+            };
+            if (const Unit1::ControlLayout* next = Unit1::ArrowTarget(*c, forward, usable)) {
                 HWND h = controls_[next->Name].Hwnd;
                 ::SetFocus(h);
-                ::SendMessageW(h, BM_CLICK, 0, 0);
+                if (next->Kind == Unit1::ControlKind::Edit) ::SendMessageW(h, EM_SETSEL, 0, -1);
+                if (next->Kind == Unit1::ControlKind::Radio) ::SendMessageW(h, BM_CLICK, 0, 0);
             }
             return true;
         }

@@ -10,6 +10,16 @@ namespace win32view {
 
 void Win32Platform::SelectPage(int page) {
     TabCtrl_SetCurSel(tab_, page);
+    // Only the page's tab is marked pressed. A tab control may leave the tab
+    // the arrow keys left marked, and then takes the next click on a tab for
+    // one that chooses no tab at all.
+    for (int i = 0; i < TabCtrl_GetItemCount(tab_); ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_STATE;
+        item.dwStateMask = TCIS_BUTTONPRESSED;
+        item.dwState = i == page ? TCIS_BUTTONPRESSED : 0;
+        TabCtrl_SetItem(tab_, i, &item);
+    }
     for (auto& [name, c] : controls_)
         if (c.Layout->Page >= 0) ::ShowWindow(c.Hwnd, c.Layout->Page == page ? SW_SHOW : SW_HIDE);
 }
