@@ -57,12 +57,15 @@ asks() {
                        p = $0; sub(/.* \/_/, "", p); print "C", d, p }'
 }
 
-number() {  # a random length or angle: negative, decimal or whole
+# A random length or angle, negative, decimal or whole, into $v. Not printed
+# for a command substitution: bash seeds a subshell's RANDOM anew, and the
+# run would no longer follow SEED.
+number() {
   case $((RANDOM % 4)) in
-    0) echo "$((RANDOM % 200 + 1))" ;;
-    1) echo "$((RANDOM % 90 + 10)).$((RANDOM % 10))5" ;;
-    2) echo "-$((RANDOM % 360))" ;;
-    3) echo "$((RANDOM % 50 + 1)).$((RANDOM % 100))" ;;
+    0) v=$((RANDOM % 200 + 1)) ;;
+    1) v=$((RANDOM % 90 + 10)).$((RANDOM % 10))5 ;;
+    2) v=-$((RANDOM % 360)) ;;
+    3) v=$((RANDOM % 50 + 1)).$((RANDOM % 100)) ;;
   esac
 }
 
@@ -82,7 +85,7 @@ for bat in "$dir"/*.bat; do
       elif ((RANDOM % 3 == 0)); then
         opts+=(--skip) args+=("$a")
       else
-        v=$(number) && opts+=(--type "$v") args+=("$v")
+        number && opts+=(--type "$v") args+=("$v")
       fi
     done < <(asks "$bat" "$item")
     # A dialog that never showed would wait for ever: a minute is plenty.
