@@ -15,8 +15,10 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QWheelEvent>
 #include <algorithm>
 
+#include "Unit1/EditCombo.h"
 #include "qtview/Cp932.h"
 
 namespace qtview {
@@ -119,21 +121,61 @@ class DialogEdit : public QLineEdit {
     }
 };
 
-// A drop-down list as a dialog has it: Left and Right choose the previous and
-// next entry, as Up and Down do.
-class DialogComboList : public QComboBox {
+// A combo box as a dialog has it. A drop-down list: Left and Right choose the
+// previous and next entry, as Up and Down do. An editable one: its edit is a
+// dialog's edit, and Up, Down, Page Up and Page Down choose from the closed
+// list as Windows' combo box does, from the entry that what was typed begins
+// (Unit1::EditComboList).
+class DialogComboBox : public QComboBox {
   public:
-    using QComboBox::QComboBox;
+    DialogComboBox(QWidget* parent, bool editable) : QComboBox(parent) {
+        if (!editable) return;
+        setEditable(true);
+        setLineEdit(new DialogEdit(this));
+        setInsertPolicy(QComboBox::NoInsert);  // Enter is OK, not a new item
+        setCompleter(nullptr);                 // what is typed stays as typed
+        connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+            std::vector<std::string> entries;
+            for (int i = 0; i < count(); ++i) entries.push_back(ToCp932(itemText(i)));
+            list_.Edited(entries, ToCp932(text));
+        });
+    }
+    // The entries were set anew.
+    void Refilled() { list_.Refilled(); }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
         const int key = event->key();
-        if (isEditable() || (key != Qt::Key_Left && key != Qt::Key_Right))
-            return QComboBox::keyPressEvent(event);
+        const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
+        if (isEditable()) {
+            // A page is every entry: the dropped list shows them all.
+            const std::map<int, int> moves = {{Qt::Key_Up, -1},
+                                              {Qt::Key_Down, 1},
+                                              {Qt::Key_PageUp, -count()},
+                                              {Qt::Key_PageDown, count()}};
+            const auto move = moves.find(key);
+            if (!plain || move == moves.end()) return QComboBox::keyPressEvent(event);
+            const int row = list_.Move(count(), move->second);
+            if (row >= 0) {
+                lineEdit()->setText(itemText(row));
+                lineEdit()->selectAll();
+            }
+            return;
+        }
+        if (key != Qt::Key_Left && key != Qt::Key_Right) return QComboBox::keyPressEvent(event);
         QKeyEvent vertical(event->type(), key == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down,
                            event->modifiers());
         QComboBox::keyPressEvent(&vertical);
     }
+
+    // The wheel leaves the text as it is, as Windows' box does with its list closed.
+    void wheelEvent(QWheelEvent* event) override {
+        if (!isEditable()) return QComboBox::wheelEvent(event);
+        event->accept();
+    }
+
+  private:
+    Unit1::EditComboList list_;
 };
 
 // The row chosen in a list, or -1.
@@ -284,11 +326,7 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
         }
         case ControlKind::ComboList:
         case ControlKind::ComboEdit: {
-            auto* b = new DialogComboList(this);
-            b->setEditable(c.Kind == ControlKind::ComboEdit);
-            b->setInsertPolicy(QComboBox::NoInsert);        // Enter is OK, not a new item
-            if (b->isEditable()) b->setCompleter(nullptr);  // what is typed stays as typed
-            w = b;
+            w = new DialogComboBox(this, c.Kind == ControlKind::ComboEdit);
             break;
         }
         case ControlKind::ListBox: {
@@ -362,9 +400,10 @@ void Form1Window::Push() {
             widget->setCurrentRow(list->ItemIndex);
         }
         if (auto* combo = Unit1::FormCombo(form_, c.Name)) {
-            auto* widget = static_cast<QComboBox*>(w);
+            auto* widget = static_cast<DialogComboBox*>(w);
             widget->clear();
             for (const auto& item : combo->Items) widget->addItem(FromCp932(item));
+            widget->Refilled();
             if (widget->isEditable())
                 widget->setEditText(text(w, combo->Text));
             else

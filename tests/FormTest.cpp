@@ -1,8 +1,12 @@
 // The form's handlers, the settings file and the list files, without a window.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
+
 #include "JwwGaibu/HostState.h"
 #include "TestSupport.h"
+#include "Unit1/EditCombo.h"
 #include "Unit1/Form.h"
 #include "Unit1/HeadlessPlatform.h"
 
@@ -308,4 +312,82 @@ TEST_F(Form, WindowStaysOnTheCursorsScreen) {
     // A second screen left of the first, and a window larger than the screen.
     EXPECT_EQ(Unit1::KeepOnScreen({-2000, 10}, {420, 260}, {-1280, 0, 1280, 1024}).X, -1280);
     EXPECT_EQ(Unit1::KeepOnScreen({5, 5}, {3000, 260}, {0, 0, 1280, 1024}).X, 0);
+}
+
+// The width box's closed list under the keys, against what Windows' combo box
+// (Wine's) was seen to leave in the box. Steps: "t25" the runner's typing
+// (all erased, then one character at a time), "c4" characters typed where the
+// caret is, "b" Backspace, "R" the form's state pushed back, "U"/"D" the
+// arrows, "PU"/"PD" the page keys.
+TEST(EditCombo, TheWidthBoxUnderTheKeys) {
+    const std::vector<std::string> items = TForm1().ComboBox3.Items;
+    const std::pair<const char*, const char*> cases[] = {
+        {"D", ""},
+        {"D D", "10"},
+        {"U", ""},
+        {"t17 U", ""},
+        {"t17 D", ""},
+        {"t17 D D", "10"},
+        {"t25 D", "25"},
+        {"t25 D D", "30"},
+        {"t25 U", "25"},
+        {"t25 U U", "20"},
+        {"t2 D", "20"},
+        {"t2 D D D U", "25"},
+        {"t25 D D c4 D", "35"},  // the first change after an arrow is not followed
+        {"t25 D D c45 D", "45"},
+        {"t25 D c7", "7"},
+        {"t25 R D", ""},
+        {"t25 R D D", "10"},
+        {"t100 D", "100"},
+        {"t100 D D", "100"},
+        {"t1 U", "10"},
+        {"t1 U U", ""},
+        {"t25 D R b D", ""},
+        {"t25 R b D", "20"},
+        {"D U c3 D", "10"},
+        {"t30 D D c5 D", "40"},
+        {"t25 PD", "25"},
+        {"t25 PU", "25"},
+        {"t25 PD PU", ""},
+        {"t25 PU PD", "100"},
+        {"t25 PD D", "30"},
+        {"D PD", "100"},
+        {"D PD U U U PU", ""},
+        {"D c3 PU", ""},
+        {"D c3 U c5", "5"},
+        {"t100 D c5 D c7", "7"},
+        {"t17 U U c5", "5"},
+    };
+    for (const auto& [steps, expected] : cases) {
+        Unit1::EditComboList list;
+        std::string text;
+        bool selected = false;
+        const auto edit = [&](std::string now) {
+            text = std::move(now);
+            selected = false;
+            list.Edited(items, text);
+        };
+        std::istringstream in(steps);
+        for (std::string step; in >> step;) {
+            const std::map<std::string, int> moves = {{"U", -1}, {"D", 1}, {"PU", -12}, {"PD", 12}};
+            if (const auto m = moves.find(step); m != moves.end()) {
+                const int row = list.Move(static_cast<int>(items.size()), m->second);
+                if (row >= 0) text = items[static_cast<size_t>(row)], selected = true;
+            } else if (step == "R") {
+                list.Refilled();
+                selected = false;
+            } else if (step == "b") {
+                edit(selected ? "" : text.substr(0, text.size() - 1));
+            } else {
+                if (step[0] == 't') edit("");
+                for (char c : step.substr(1)) edit((selected ? "" : text) + c);
+            }
+        }
+        EXPECT_EQ(text, expected) << steps;
+    }
+    EXPECT_EQ(Unit1::FirstEntryBegunBy({"", "Ab", "\x82\x60x", "abc"}, "aB"), 1);
+    // The second byte of a two-byte character is not folded.
+    EXPECT_EQ(Unit1::FirstEntryBegunBy({"\x83\x41", "\x83\x61x"}, "\x83\x61"), 1);
+    EXPECT_EQ(Unit1::FirstEntryBegunBy({"", "10"}, ""), -1);
 }

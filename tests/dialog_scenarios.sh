@@ -66,6 +66,8 @@ act() {
     # Click into the control, replace all its text, type the new one.
     type) click_at $(place "$1"); press End shift+Home BackSpace
           xdotool type --delay 40 -- "${*:2}"; sleep 0.15 ;;
+    # The mouse wheel over the control, a notch up or down.
+    wheel) xdotool mousemove $(place "$1") click $([ "$2" = up ] && echo 4 || echo 5); sleep 0.15 ;;
     key) press "$@" ;;
     chars) xdotool type --delay 40 -- "$*"; sleep 0.15 ;;
     # The colour chooser: NUMBER (0xBBGGRR) is set in its red, green and blue
