@@ -79,6 +79,17 @@ LRESULT Win32Platform::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     return ::DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
+void Win32Platform::SelectComboText(HWND focus) {
+    // A text field the keyboard brings the focus to has its text selected, as
+    // a dialog does for an edit. A combo box's edit is a window of its own,
+    // which the dialog manager leaves to the combo box, and some combo boxes
+    // select it only the first time they receive the focus.
+    HWND combo = ::GetParent(focus);
+    const Unit1::ControlLayout* c = LayoutOf(combo);
+    if (c != nullptr && c->Kind == Unit1::ControlKind::ComboEdit)
+        ::SendMessageW(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+}
+
 bool Win32Platform::PreTranslate(const MSG& msg) {
     // Alt and a tab's letter choose its page; the tab control knows no accelerators.
     if (msg.message == WM_SYSCHAR) {
@@ -112,9 +123,16 @@ bool Win32Platform::PreTranslate(const MSG& msg) {
                 ::SetFocus(h);
                 if (next->Kind == Unit1::ControlKind::Edit) ::SendMessageW(h, EM_SETSEL, 0, -1);
                 if (next->Kind == Unit1::ControlKind::Radio) ::SendMessageW(h, BM_CLICK, 0, 0);
+                SelectComboText(::GetFocus());
             }
             return true;
         }
+    }
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
+        MSG tab = msg;
+        ::IsDialogMessageW(hwnd_, &tab);
+        SelectComboText(::GetFocus());
+        return true;
     }
     // Enter presses a focused push button, as in a dialog; elsewhere it is OK.
     if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {

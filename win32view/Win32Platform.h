@@ -69,6 +69,7 @@ class Win32Platform : public Unit1::FormPlatform {
     void Fire(Unit1::FormEvent event);
     // Keys a dialog would take that the window itself must handle first.
     bool PreTranslate(const MSG& msg);
+    void SelectComboText(HWND focus);
     // Draw.cpp
     LRESULT ControlColour(UINT msg, HDC dc, HWND control);
     LRESULT CustomDraw(const NMCUSTOMDRAW& d);
