@@ -211,11 +211,11 @@ class Session {
             case 6: {
                 // The arrows only where the focus is known: on the tabs they turn the page.
                 if (f == nullptr) return Key("Tab");
-                // Up and Down in the width box choose from its list in ways the
-                // two toolkits' combo boxes do not share (an open question).
+                // In the width box the page keys choose from its list too.
                 static const std::vector<std::string> arrows = {"Up", "Down", "Left", "Right"};
-                static const std::vector<std::string> sideways = {"Left", "Right"};
-                return Key(Pick(f->Kind == ControlKind::ComboEdit ? sideways : arrows));
+                static const std::vector<std::string> width = {"Up",    "Down",  "Left",
+                                                               "Right", "Prior", "Next"};
+                return Key(Pick(f->Kind == ControlKind::ComboEdit ? width : arrows));
             }
             case 7: {
                 // Space on a combo box opens its list; typing goes elsewhere then.
