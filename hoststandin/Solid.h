@@ -1,9 +1,15 @@
-// The geometry of one solid record as the stand-in draws it.
+// The geometry of one solid record as the host draws it.
 //
-// Kinds, as the stand-in reads them: 100 the full figure; 0 and -1 a sector
-// (filled from the arc to the centre; -1 marks the pieces of a split arc, which
-// join into one sector); 5 a segment (filled from the arc to its chord).
-// "so" and "sg" are both rings; "sg" is outlined dashed to tell it apart.
+//   sc 100  the whole circle or ellipse, filled
+//   sc 0    a sector: filled from the arc to the centre
+//   sc 5    a segment: filled from the arc to its chord
+//   sc -1   the region outside the arc, up to the tangents at its ends (the
+//           pieces of a split arc; the tangents of half a turn or more never meet)
+//   se      not filled: the curve itself (100 the whole one, 0 the arc) as a line
+//   so      a ring whose hole keeps the flatness: hole semi-axes r and r * f
+//   sg      a ring of constant width g = R - r: hole semi-axes R - g and R * f - g
+//           (a width beyond the short semi-axis leaves no hole)
+// A ring is full or partial by its arc angle alone.
 #pragma once
 
 #include <string>
@@ -24,12 +30,27 @@ struct Solid {
     bool IsFull() const;
 };
 
-// The point at parameter angle `t` of the solid's ellipse scaled to x radius `r`.
-Pt PointAt(const Solid& s, double r, double t);
+// The point at parameter angle `t` of the ellipse with semi-axes `a` (along
+// the tilt) and `b`, about the solid's centre.
+Pt PointAt(const Solid& s, double a, double b, double t);
 
-// Closed outlines, world coordinates: one for a filled figure, two (outer, then
-// hole) for a ring. `perTurn` points per full turn.
-std::vector<std::vector<Pt>> Outlines(const Solid& s, int perTurn = 144);
+// What is drawn, in world coordinates.
+struct Drawn {
+    // Closed outlines, filled by the even-odd rule: one for a filled figure,
+    // the outer one and then its hole for a full ring.
+    std::vector<std::vector<Pt>> Areas;
+    // The "se" curve, drawn as a line; closed for the whole curve.
+    std::vector<Pt> Line;
+    bool LineClosed = false;
+    // Why the record cannot be drawn; empty when it can.
+    std::string Undrawable;
+};
+
+// `perTurn` points per full turn of an arc.
+Drawn Draw(const Solid& s, int perTurn = 144);
+
+// The filled area of what is drawn (0 for a line).
+double Area(const Drawn& d);
 
 // One line describing the solid, for the report.
 std::string Describe(const Solid& s);

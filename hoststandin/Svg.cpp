@@ -124,12 +124,13 @@ std::string Escape(const std::string& s) {
 std::string RenderPanel(const Panel& p, double x0, double y0, double w, double h) {
     std::vector<std::vector<Pt>> lines, fills;
     if (p.Drawing != nullptr) AddDrawing(*p.Drawing, lines, fills);
-    std::vector<std::vector<std::vector<Pt>>> solids;
+    std::vector<Drawn> solids;
     Box box;
     for (const auto& s : p.Solids) {
-        solids.push_back(Outlines(s.Figure));
-        for (const auto& ring : solids.back())
+        solids.push_back(Draw(s.Figure));
+        for (const auto& ring : solids.back().Areas)
             for (Pt q : ring) box.Add(q);
+        for (Pt q : solids.back().Line) box.Add(q);
     }
     for (const auto& l : lines)
         for (Pt q : l) box.Add(q);
@@ -151,10 +152,16 @@ std::string RenderPanel(const Panel& p, double x0, double y0, double w, double h
     for (size_t i = 0; i < p.Solids.size(); ++i) {
         const DrawnSolid& s = p.Solids[i];
         const std::string color = ColorOf(s.Color, s.Rgb);
-        out += "<path d=\"" + cv.Path(solids[i], true) + "\" fill=\"" + color +
-               "\" fill-opacity=\"0.55\" fill-rule=\"evenodd\" stroke=\"" + color +
-               "\" stroke-width=\"" + Canvas::Num(std::max(0.6, s.Width / 20.0)) + "\"" +
-               (s.Figure.Keyword == "sg" ? " stroke-dasharray=\"4 2\"" : "") + "/>\n";
+        if (!solids[i].Areas.empty())
+            out += "<path d=\"" + cv.Path(solids[i].Areas, true) + "\" fill=\"" + color +
+                   "\" fill-opacity=\"0.55\" fill-rule=\"evenodd\" stroke=\"" + color +
+                   "\" stroke-width=\"" + Canvas::Num(std::max(0.6, s.Width / 20.0)) + "\"/>\n";
+        // The circumference solid is a line; its thickness is not the host's to
+        // read from the record, so it is drawn a fixed width that stays visible.
+        if (!solids[i].Line.empty())
+            out += "<path d=\"" + cv.Path({solids[i].Line}, solids[i].LineClosed) +
+                   "\" fill=\"none\" stroke=\"" + color + "\" stroke-width=\"" +
+                   Canvas::Num(kLineSolidWidth) + "\" stroke-linejoin=\"round\"/>\n";
     }
     for (const auto& pick : p.Picks) {
         const std::string x = cv.X(pick.X), y = cv.Y(pick.Y);

@@ -13,6 +13,9 @@ namespace hoststandin {
 // or the arbitrary colour for colour 10.
 std::string ColorOf(int hostColor, int rgb);
 
+// The width, in pixels of the picture, of the line an "se" record draws.
+inline constexpr double kLineSolidWidth = 3;
+
 struct Panel {
     std::string Title;
     const JwwGaibu::HostStateRecord* Drawing = nullptr;  // may be null

@@ -1,9 +1,11 @@
-// The host stand-in draws what a known answer says.
+// The host stand-in draws what a known answer says, as the host draws it: the
+// shapes are held by their areas to the formulas of the host's records.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <filesystem>
+#include <random>
 
+#include "MyFunc/TextConv.h"
 #include "TestSupport.h"
 #include "hoststandin/Session.h"
 #include "hoststandin/Svg.h"
@@ -24,8 +26,49 @@ const char* const kAnswer =
     "se 1 2\r\n"
     "xyzzy\r\n";
 
-double Radius(Pt p, double cx = 0, double cy = 0) {
-    return std::hypot(p.X - cx, p.Y - cy);
+Solid OneSolid(const std::string& record) {
+    const Answer a = ReadAnswer(record + "\r\n");
+    EXPECT_EQ(a.Solids.size(), 1u) << record;
+    return a.Solids.empty() ? Solid{} : a.Solids[0].Figure;
+}
+
+// The areas the host's records stand for, of a figure of radius R, flatness
+// f and arc angle t (its ellipse's parameter angle), inner radius r.
+double Whole(double R, double f) {
+    return kPi * R * R * std::fabs(f);
+}
+double Sector(double R, double f, double t) {
+    return R * R * std::fabs(f) * t / 2;
+}
+double Segment(double R, double f, double t) {
+    return R * R * std::fabs(f) * (t - std::sin(t)) / 2;
+}
+double Outside(double R, double f, double t) {
+    return R * R * std::fabs(f) * (std::tan(t / 2) - t / 2);
+}
+// The hole keeps the flatness ("so") or the width R - r all round ("sg").
+// A partial ring from parameter angle s over t joins its two curves at the
+// same parameter angles: for "sg" those ends do not run through the centre,
+// which adds the triangles they cut off (by Green's theorem).
+double Ring(double R, double f, double ha, double hb, double s, double t) {
+    const double a = R, b = R * f;
+    if (hb == 0) return std::fabs(a * b * t / 2);  // no hole: a sector
+    const double ends = (a * hb - ha * b) * (std::sin(2 * (s + t)) - std::sin(2 * s)) / 4;
+    return std::fabs((a * b - ha * hb) * t / 2 + ends);
+}
+double RingSo(double R, double f, double r, double t, double s = 0) {
+    return Ring(R, f, r, r * f, s, t);
+}
+double RingSg(double R, double f, double r, double t, double s = 0) {
+    const double g = R - r, b = R * f;
+    return Ring(R, f, R - g, std::copysign(std::max(0.0, std::fabs(b) - g), b), s, t);
+}
+
+std::string Record(const char* keyword, double R, double f, double tilt, double start, double t,
+                   const std::string& last) {
+    std::string line = keyword;
+    for (double v : {3.0, -4.0, R, f, tilt, start, t}) line += " " + MyFunc::FloatToText(v);
+    return line + " " + last;
 }
 
 }  // namespace
@@ -35,6 +78,10 @@ TEST(HostStandIn, ReadsEveryCommandOfAnAnswer) {
     ASSERT_EQ(a.Commands.size(), 9u);
     EXPECT_EQ(a.Commands[0].Report, "line colour 3");
     EXPECT_EQ(a.Commands[4].Report, "arbitrary colour #0000FF (BBGGRR)");
+    EXPECT_EQ(a.Commands[2].Report.rfind("ellipse's circumference (line) at (1, 2), radius 10, "
+                                         "flatness 0.5, tilt 30 deg",
+                                         0),
+              0u);
     EXPECT_FALSE(a.Commands[7].Understood);
     EXPECT_FALSE(a.Commands[8].Understood);
     ASSERT_EQ(a.Solids.size(), 4u);
@@ -45,44 +92,145 @@ TEST(HostStandIn, ReadsEveryCommandOfAnAnswer) {
     EXPECT_EQ(a.Solids[3].Figure.Keyword, "sg");
 }
 
-TEST(HostStandIn, FullEllipseWithTilt) {
-    const Solid s = ReadAnswer(kAnswer).Solids[0].Figure;
-    const auto outlines = Outlines(s);
-    ASSERT_EQ(outlines.size(), 1u);
-    const double t = kPi / 6;
-    for (Pt p : outlines[0]) {
-        const double u = (p.X - 1) * std::cos(t) + (p.Y - 2) * std::sin(t);
-        const double v = -(p.X - 1) * std::sin(t) + (p.Y - 2) * std::cos(t);
-        EXPECT_NEAR(u * u / 100 + v * v / 25, 1, 1e-9);
+// Each record's shape, by its filled area; a circumference solid fills nothing.
+TEST(HostStandIn, EveryRecordDrawsTheShapeOfItsKind) {
+    const double q = kPi / 2, full = 2 * kPi;
+    struct Case {
+        std::string Record;
+        double Area;
+    };
+    const Case cases[] = {
+        {"sc 0 0 10 1 0 0 6.28318530717959 100", Whole(10, 1)},
+        {"sc 0 0 10 0.5 0.3 0 6.28318530717959 100", Whole(10, 0.5)},
+        {"sc 0 0 10 1 0 0.4 1.5707963267949 0", Sector(10, 1, q)},
+        {"sc 0 0 10 0.5 0 0.4 4 0", Sector(10, 0.5, 4)},
+        {"sc 0 0 10 1 0 0.4 1.5707963267949 5", Segment(10, 1, q)},
+        {"sc 0 0 10 -0.5 0 0 4 5", Segment(10, 0.5, 4)},
+        {"sc 0 0 10 1 0 0 1.5707963267949 -1", Outside(10, 1, q)},
+        {"sc 5 5 10 0.4 1 2 1 -1", Outside(10, 0.4, 1)},
+        {"se 0 0 10 1 0 0 6.28318530717959 100", 0},
+        {"se 0 0 10 1 0 1 2 0", 0},
+        {"so 0 0 10 1 0 0 6.28318530717959 5", RingSo(10, 1, 5, full)},
+        {"sg 0 0 10 1 0 0 6.28318530717959 5", RingSo(10, 1, 5, full)},  // a circle: the same
+        // On an ellipse the two holes differ.
+        {"so 0 0 40 0.5 0 0 6.28318530717959 22", RingSo(40, 0.5, 22, full)},
+        {"sg 0 0 40 0.5 0 0 6.28318530717959 22", RingSg(40, 0.5, 22, full)},
+        {"so 0 0 40 0.5 0.2 1 2 22", RingSo(40, 0.5, 22, 2, 1)},
+        {"sg 0 0 40 0.5 0.2 1 2 22", RingSg(40, 0.5, 22, 2, 1)},
+        // A width beyond the short semi-axis leaves no hole.
+        {"sg 0 0 40 0.25 0 0 6.28318530717959 20", Whole(40, 0.25)},
+    };
+    for (const Case& c : cases) {
+        const Drawn d = Draw(OneSolid(c.Record), 1 << 14);
+        EXPECT_TRUE(d.Undrawable.empty()) << c.Record;
+        EXPECT_NEAR(Area(d), c.Area, 1e-5 * std::max(1.0, c.Area)) << c.Record;
+        EXPECT_EQ(d.Line.empty(), c.Record[1] != 'e') << c.Record << ": only se is a line";
     }
-    EXPECT_EQ(Describe(s).rfind("ellipse at (1, 2), radius 10, flatness 0.5, tilt 30 deg", 0), 0u);
+    EXPECT_NE(RingSo(40, 0.5, 22, full), RingSg(40, 0.5, 22, full));
+    // Tangents at the ends of half a turn never meet: no outside to fill.
+    EXPECT_FALSE(Draw(OneSolid("sc 0 0 10 1 0 0 3.2 -1")).Undrawable.empty());
 }
 
-TEST(HostStandIn, ArcSectorRingAndPartialRing) {
-    const Answer a = ReadAnswer(kAnswer);
-    const auto sector = Outlines(a.Solids[1].Figure)[0];
-    EXPECT_NEAR(sector.front().X, 10, 1e-9);
-    EXPECT_NEAR(sector[sector.size() - 2].Y, 10, 1e-9);  // the arc ends at a quarter turn
-    EXPECT_NEAR(Radius(sector.back()), 0, 1e-12);        // and closes through the centre
+// Random records of every kind against the formulas, with tilt, start and
+// centre anywhere.
+TEST(HostStandIn, RandomRecordsHaveTheAreasOfTheirFormulas) {
+    std::mt19937 rng(742);
+    std::uniform_real_distribution<double> u(0, 1);
+    for (int i = 0; i < 400; ++i) {
+        const double R = 0.5 + 100 * u(rng), f = (u(rng) < 0.2 ? -1 : 1) * (0.1 + 2 * u(rng));
+        const double tilt = 7 * u(rng) - 3, start = 7 * u(rng) - 3;
+        const double t = 0.01 + (2 * kPi - 0.02) * u(rng), r = R * (0.01 + 0.98 * u(rng));
+        std::string record;
+        double area = 0;
+        switch (i % 6) {
+            case 0:
+                record = Record("sc", R, f, tilt, start, t, "0"), area = Sector(R, f, t);
+                break;
+            case 1:
+                record = Record("sc", R, f, tilt, start, t, "5"), area = Segment(R, f, t);
+                break;
+            case 2: {
+                const double piece = t / 2.2;  // below half a turn
+                record = Record("sc", R, f, tilt, start, piece, "-1"), area = Outside(R, f, piece);
+                break;
+            }
+            case 3:
+                record = Record("sc", R, f, tilt, start, t, "100"), area = Whole(R, f);
+                break;
+            case 4:
+                record = Record("so", R, f, tilt, start, t, MyFunc::FloatToText(r));
+                area = RingSo(R, f, r, t, start);
+                break;
+            default:
+                record = Record("sg", R, f, tilt, start, t, MyFunc::FloatToText(r));
+                area = RingSg(R, f, r, t, start);
+                break;
+        }
+        const Solid s = OneSolid(record);
+        const Drawn d = Draw(s, 1 << 14);
+        // The arcs are polygons: within a millionth of the figure's own size.
+        EXPECT_NEAR(Area(d), area, 1e-6 * R * R * std::max(1.0, std::fabs(f))) << record;
+        // Every outline point lies within the figure's ellipse, or on its
+        // tangents for the outside of an arc.
+        const double axis = R * std::max(1.0, std::fabs(f));
+        const double reach = s.Kind == -1 ? axis / std::cos(t / 4.4) : axis;
+        for (const auto& ring : d.Areas)
+            for (Pt p : ring) EXPECT_LE(std::hypot(p.X - 3, p.Y + 4), reach * (1 + 1e-9)) << record;
+    }
+}
 
-    const auto ring = Outlines(a.Solids[2].Figure);
-    ASSERT_EQ(ring.size(), 2u);  // outer outline and hole
-    for (Pt p : ring[0]) EXPECT_NEAR(Radius(p), 10, 1e-9);
-    for (Pt p : ring[1]) EXPECT_NEAR(Radius(p), 5, 1e-9);
+// The curve of "se": a closed ellipse for 100, the arc alone for 0.
+TEST(HostStandIn, CircumferenceIsTheCurveItself) {
+    const Solid ellipse = ReadAnswer(kAnswer).Solids[0].Figure;
+    const Drawn d = Draw(ellipse);
+    EXPECT_TRUE(d.Areas.empty());
+    EXPECT_TRUE(d.LineClosed);
+    const double t = kPi / 6;
+    for (Pt p : d.Line) {
+        const double x = (p.X - 1) * std::cos(t) + (p.Y - 2) * std::sin(t);
+        const double y = -(p.X - 1) * std::sin(t) + (p.Y - 2) * std::cos(t);
+        EXPECT_NEAR(x * x / 100 + y * y / 25, 1, 1e-9);
+    }
+    const Drawn arc = Draw(OneSolid("se 0 0 10 1 0 0.5 1 0"), 1 << 12);
+    EXPECT_FALSE(arc.LineClosed);
+    EXPECT_NEAR(std::atan2(arc.Line.front().Y, arc.Line.front().X), 0.5, 1e-12);
+    EXPECT_NEAR(std::atan2(arc.Line.back().Y, arc.Line.back().X), 1.5, 1e-12);
+    double length = 0;
+    for (size_t i = 1; i < arc.Line.size(); ++i)
+        length += std::hypot(arc.Line[i].X - arc.Line[i - 1].X, arc.Line[i].Y - arc.Line[i - 1].Y);
+    EXPECT_NEAR(length, 10, 1e-5);
 
-    const auto part = Outlines(a.Solids[3].Figure);
-    ASSERT_EQ(part.size(), 1u);
-    EXPECT_NEAR(Radius(part[0].front()), 10, 1e-9);
-    EXPECT_NEAR(std::atan2(part[0].front().Y, part[0].front().X), 0.5, 1e-9);
-    EXPECT_NEAR(Radius(part[0].back()), 4, 1e-9);
-    EXPECT_NEAR(std::atan2(part[0].back().Y, part[0].back().X), 0.5, 1e-9);
-    const Pt middle = part[0][part[0].size() / 4];  // on the outer arc, within the sweep
-    EXPECT_GT(std::atan2(middle.Y, middle.X), 0.5);
-    EXPECT_LT(std::atan2(middle.Y, middle.X), 1.5);
-
-    const std::string svg = RenderSvg({{"t", nullptr, a.Solids, {{1, 0, 0}}}}, 1, 200, 200);
-    EXPECT_NE(svg.find("stroke-dasharray"), std::string::npos);  // the "sg" ring
+    const std::string svg =
+        RenderSvg({{"t", nullptr, ReadAnswer(kAnswer).Solids, {{1, 0, 0}}}}, 1, 200, 200);
+    EXPECT_NE(svg.find("fill=\"none\" stroke=\"#00a000\" stroke-width=\"3.00\""),
+              std::string::npos);
+    EXPECT_EQ(svg.find("stroke-dasharray"), std::string::npos);
     EXPECT_NE(svg.find("fill=\"#ff0000\""), std::string::npos);
+}
+
+// A full circle of mode 6 comes back in four pieces that fill the corners of
+// its square, turned by the start angle.
+TEST(HostStandIn, SplitFullCircleFillsTheCornersOfItsSquare) {
+    t742test::Installed t;
+    for (const char* start : {"0", "30"}) {
+        Request r;
+        r.Picks = {{1, 10, 20}};
+        r.Args = {"6", "3", "25", start, std::string(start) == "0" ? "360" : "390"};
+        const Answer a = RoundTrip(t.File("t742"), r);
+        ASSERT_EQ(a.Solids.size(), 4u);
+        const double turn = std::stod(start) / 180 * kPi;
+        double area = 0;
+        for (const DrawnSolid& s : a.Solids) {
+            const Drawn d = Draw(s.Figure, 1 << 14);
+            area += Area(d);
+            for (Pt p : d.Areas.at(0)) {
+                const double x = (p.X - 10) * std::cos(turn) + (p.Y - 20) * std::sin(turn);
+                const double y = -(p.X - 10) * std::sin(turn) + (p.Y - 20) * std::cos(turn);
+                EXPECT_LE(std::max(std::fabs(x), std::fabs(y)), 25 * (1 + 1e-9));
+            }
+        }
+        EXPECT_NEAR(area, (4 - kPi) * 25 * 25, 1e-3);
+    }
 }
 
 TEST(HostStandIn, RoundTripThroughTheProgram) {
