@@ -10,6 +10,11 @@ void AppendOutputLine(std::string_view line) {
     HostState.OutputLines.emplace_back(line.substr(0, kMaxOutputLine));
 }
 
+void PrependOutputLine(std::string_view line) {
+    auto& lines = HostState.OutputLines;
+    lines.emplace(lines.begin(), line.substr(0, kMaxOutputLine));
+}
+
 std::string ExchangeFileBytes() {
     const auto& lines = HostState.OutputLines;
     if (lines.empty()) return "hq\r\n";

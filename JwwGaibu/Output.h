@@ -10,6 +10,8 @@ namespace JwwGaibu {
 inline constexpr size_t kMaxOutputLine = 255;
 
 void AppendOutputLine(std::string_view line);
+// Puts a line before all the others, cut to kMaxOutputLine as appended ones are.
+void PrependOutputLine(std::string_view line);
 // Replaces the file with the buffered commands, or the single line "hq" when
 // there are none. On failure no file remains at the path: the host must never
 // read its own listing back as commands.

@@ -176,12 +176,13 @@ T742_INLINE Decimal ScanDecimal(const char* p, const char* end) {
 
 }  // namespace
 
-double TextToFloat(std::string_view text) {
+bool TryTextToFloat(std::string_view text, double& value) {
+    value = 0.0;
     const char* p = text.data();
     const char* const end = p + text.size();
     while (p < end && *p == ' ') ++p;
     const Decimal d = ScanDecimal(p, end);
-    if (d.Digits == 0) return 0.0;  // nothing but a sign or a point, or no number at all
+    if (d.Digits == 0) return false;  // nothing but a sign or a point, or no number at all
     p = d.End;
     bool exponent = false;
     if (p < end && (*p == 'e' || *p == 'E')) {
@@ -190,16 +191,23 @@ double TextToFloat(std::string_view text) {
         if (p < end && (*p == '+' || *p == '-')) ++p;
         const char* digits = p;
         while (p < end && *p >= '0' && *p <= '9') ++p;
-        if (p == digits) return 0.0;
+        if (p == digits) return false;
     }
-    if (p != end) return 0.0;
-    double value = 0.0;
-    if (!exponent && d.Quick(value)) return value;
+    if (p != end) return false;
+    if (!exponent && d.Quick(value)) return true;
     // Otherwise from_chars rounds correctly to the nearest double and keeps
     // subnormal values.
-    const auto result = std::from_chars(d.Number, end, value, std::chars_format::general);
-    if (result.ec != std::errc() || result.ptr != end) return 0.0;  // out of range: no infinity
-    return d.Negative ? -value : value;
+    double magnitude = 0.0;
+    const auto result = std::from_chars(d.Number, end, magnitude, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr != end) return false;  // out of range: no infinity
+    value = d.Negative ? -magnitude : magnitude;
+    return true;
+}
+
+double TextToFloat(std::string_view text) {
+    double value = 0.0;
+    TryTextToFloat(text, value);
+    return value;
 }
 
 const char* ReadFloatField(const char* p, const char* end, double& value) {

@@ -19,6 +19,9 @@ bool TextToBool(std::string_view text);
 std::string BoolToText(bool value);
 int32_t TextToInt(std::string_view text);
 double TextToFloat(std::string_view text);
+// TextToFloat that tells whether the text was a number: false (and 0) for
+// the texts TextToFloat reads as 0 because it cannot read them.
+bool TryTextToFloat(std::string_view text, double& value);
 // TextToFloat of the field that starts at p and ends at the next blank, tab
 // or `end`; returns the field's end.
 const char* ReadFloatField(const char* p, const char* end, double& value);

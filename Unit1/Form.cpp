@@ -4,6 +4,7 @@
 #include "JwwGaibu/HostState.h"
 #include "JwwGaibu/Output.h"
 #include "MyFunc/TextConv.h"
+#include "Unit1/Notices.h"
 #include "Unit1/Texts.h"
 #include "figures/Figure.h"
 
@@ -76,7 +77,10 @@ void TForm1::ParseCommandLine(const std::vector<std::string>& args) {
 }
 
 void TForm1::FormShow(const std::string& exePath, const std::vector<std::string>& args) {
-    ParseCommandLine(args);
+    // The switch stands before the mode, so a run without it reads its
+    // arguments exactly as before.
+    Explain = !args.empty() && args.front() == kExplainSwitch;
+    ParseCommandLine(Explain ? std::vector<std::string>(args.begin() + 1, args.end()) : args);
     if (!ShowDialog) Minimised = true;
     JwwGaibu::InitHostState();
     ExeFolder = FolderOf(exePath);
@@ -110,11 +114,19 @@ void TForm1::EmitColorAndWidth() {
 void TForm1::RunSilent() {
     EmitColorAndWidth();
     RunConstruction(Step);
+    ExplainOutcome();
     SaveSettings();
     Close();
 }
 
+void TForm1::ExplainOutcome() {
+    // First, so that the host shows it and carries out nothing after it.
+    if (Explain && Outcome != figures::NotDrawn::None)
+        JwwGaibu::PrependOutputLine("he" + NotDrawnNotice(*this));
+}
+
 void TForm1::RunConstruction(int step) {
+    Outcome = figures::NotDrawn::None;
     const figures::ModeSpec* modeSpec = figures::FindMode(Mode);
     if (modeSpec == nullptr) return;
     double numbers[4];
@@ -136,6 +148,7 @@ void TForm1::RunConstruction(int step) {
 }
 
 void TForm1::RunDialogConstruction() {
+    Outcome = figures::NotDrawn::None;
     if (const figures::ModeSpec* modeSpec = figures::FindMode(Mode)) FigureFromDialog(*modeSpec);
 }
 
@@ -183,7 +196,10 @@ void TForm1::Button1Click() {
     SavePresetList();
     if (Mode > 0) {
         EmitColorAndWidth();
-        if (Step == 6) RunDialogConstruction();
+        if (Step == 6) {
+            RunDialogConstruction();
+            ExplainOutcome();
+        }
     }
     SaveSettings();
     Close();

@@ -14,6 +14,7 @@ namespace figures {
 struct ModeSpec;
 struct Shape;
 struct Figure;
+enum class NotDrawn;
 }  // namespace figures
 
 namespace Unit1 {
@@ -42,6 +43,10 @@ class TForm1 {
     int Step = 0;
     int ModeOption = 0;
     std::array<std::string, 4> NumberTexts;
+    // A launcher asked that a run which draws nothing says why (kExplainSwitch).
+    bool Explain = false;
+    // Why the last construction drew nothing; NotDrawn::None when it drew.
+    figures::NotDrawn Outcome{};
 
     // --- Settings ----------------------------------------------------------
     int ColorIndex = 0;
@@ -161,8 +166,12 @@ class TForm1 {
 
   private:
     void EmitColorAndWidth();
+    // With Explain, puts the reason the construction drew nothing before the answer.
+    void ExplainOutcome();
+    // `failure` names a geometric reason for not drawing; the figure's values
+    // tell any other.
     void Finish(const figures::ModeSpec& modeSpec, bool drawn, const figures::Figure& fig,
-                bool closed, bool remember, int lastPoint);
+                bool closed, bool remember, int lastPoint, figures::NotDrawn failure);
     // The running mode when it mirrors `base` (modes 3, 4 and 5), else `base`.
     const figures::ModeSpec& SpecFor(const figures::ModeSpec& base) const;
 };

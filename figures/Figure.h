@@ -17,7 +17,29 @@ struct Figure {
 
 struct Shape {
     bool Arc = false;   // start and end directions, else the full figure
-    bool Ring = false;  // a concentric hole, else filled to the centre
+    bool Ring = false;  // a concentric hole, else none
+};
+
+// What the host draws for a mode's records.
+enum class Drawing {
+    Line,     // "se": the circumference (or the arc) itself, as a solid line
+    Filled,   // "sc" 100: the whole circle or ellipse, filled
+    Sector,   // "sc" 0: from the arc to the centre
+    Segment,  // "sc" 5: from the arc to its chord
+    Outside,  // "sc" -1: outside the arc, up to the tangents at its ends
+    Ring,     // "so" / "sg": a ring, its hole by the option
+};
+
+// Why a run drew no figure.
+enum class NotDrawn {
+    None,            // a figure was drawn
+    NoCircle,        // three points on one line, or two of them at one place
+    EmptyRectangle,  // the rectangle of two corners has no width or no height
+    ZeroRadius,      // the radius is 0 (or below 1e-8)
+    ZeroFlatness,    // the flatness is 0
+    ZeroHole,        // a ring's inner radius is 0
+    HoleNotInside,   // a ring's inner radius is not below its radius
+    TooLarge,        // a value beyond what a double can hold
 };
 
 // Hands one figure to the emitters; `closed` tells a full turn from a partial arc.
@@ -29,6 +51,10 @@ struct ModeSpec {
     OutputStage Output;
     int Mirrors;         // the mode whose named constructions this one runs (itself if none)
     const char* Answer;  // the records the host gets, as the user's guide shows them
+    Drawing Draws;
+    // An integer option comes before the numbers in every step: the ring's
+    // record, 1 for "sg", any other value "so".
+    bool TakesOption;
 };
 
 inline constexpr int kModeCount = 8;

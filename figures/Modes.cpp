@@ -38,14 +38,14 @@ constexpr Shape kFullRing{false, true};
 constexpr Shape kArcRing{true, true};
 
 constexpr ModeSpec kModes[] = {
-    {1, kFull, OutputSe, 1, "se 100"},
-    {2, kArc, OutputSe, 2, "se 0 / se 100"},
-    {3, kFull, OutputSc, 1, "sc 100"},
-    {4, kArc, OutputSc, 2, "sc 0 / sc 100"},
-    {5, kArc, OutputScKind5, 2, "sc 5 / sc 100"},
-    {6, kArc, OutputQuarters, 6, "sc -1 x 1..4"},
-    {7, kFullRing, OutputRing, 7, "so / sg"},
-    {8, kArcRing, OutputRing, 8, "so / sg"},
+    {1, kFull, OutputSe, 1, "se 100", Drawing::Line, false},
+    {2, kArc, OutputSe, 2, "se 0 / se 100", Drawing::Line, false},
+    {3, kFull, OutputSc, 1, "sc 100", Drawing::Filled, false},
+    {4, kArc, OutputSc, 2, "sc 0 / sc 100", Drawing::Sector, false},
+    {5, kArc, OutputScKind5, 2, "sc 5 / sc 100", Drawing::Segment, false},
+    {6, kArc, OutputQuarters, 6, "sc -1 x 1..4", Drawing::Outside, false},
+    {7, kFullRing, OutputRing, 7, "so / sg", Drawing::Ring, true},
+    {8, kArcRing, OutputRing, 8, "so / sg", Drawing::Ring, true},
 };
 
 }  // namespace

@@ -28,10 +28,11 @@ std::vector<PointRole> PointsRead(const Shape& shape, int step) {
     return points;
 }
 
-std::vector<NumberRole> NumbersRead(int mode, const Shape& shape) {
+std::vector<NumberRole> NumbersRead(const ModeSpec& mode) {
     using N = NumberRole;
+    const Shape& shape = mode.shape;
     std::vector<N> numbers;
-    if (mode >= 7) numbers.push_back(N::Option);
+    if (mode.TakesOption) numbers.push_back(N::Option);
     numbers.push_back(N::Radius);
     if (shape.Ring) numbers.push_back(N::InnerRadius);
     if (shape.Arc) numbers.insert(numbers.end(), {N::StartDegrees, N::EndDegrees});

@@ -29,6 +29,6 @@ enum class NumberRole { Option, Radius, InnerRadius, StartDegrees, EndDegrees };
 std::vector<PointRole> PointsRead(const Shape& shape, int step);
 // The command line after MODE and STEP for step 3 (modes 7 and 8 take the
 // option first in every step).
-std::vector<NumberRole> NumbersRead(int mode, const Shape& shape);
+std::vector<NumberRole> NumbersRead(const ModeSpec& mode);
 
 }  // namespace figures

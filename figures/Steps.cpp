@@ -51,6 +51,16 @@ bool Drawable(const Shape& shape, const Figure& f) {
     return shape.Ring ? PassesRingTest(f.Radius, f.InnerRadius) : f.Radius > 1e-8;
 }
 
+// Which of its values kept a figure from being drawn: the tests of the
+// construction and of the emitters, in the order a user would mend them.
+NotDrawn WhyNotDrawn(const Shape& shape, const Figure& f) {
+    if (!Finite(f)) return NotDrawn::TooLarge;
+    if (!(f.Radius > 1e-8)) return NotDrawn::ZeroRadius;
+    if (shape.Ring && !(f.InnerRadius > 1e-8)) return NotDrawn::ZeroHole;
+    if (shape.Ring && !(f.InnerRadius < f.Radius - 1e-8)) return NotDrawn::HoleNotInside;
+    return NotDrawn::ZeroFlatness;
+}
+
 // Radius, flatness and tilt as a dialog page gives them.
 struct DialogPage {
     const Unit1::TRadioButton& ByFlatness;
@@ -103,7 +113,8 @@ using figures::ModeSpec;
 // as the remembered figure; the last point is kept in every case. A figure with
 // a non-finite value is never drawn or remembered.
 void TForm1::Finish(const ModeSpec& modeSpec, bool drawn, const Figure& f, bool closed,
-                    bool remember, int lastPoint) {
+                    bool remember, int lastPoint, figures::NotDrawn failure) {
+    const size_t before = JwwGaibu::HostState.OutputLines.size();
     if (drawn && figures::Finite(f)) {
         modeSpec.Output(f, closed, ModeOption);
         if (remember) {
@@ -116,6 +127,11 @@ void TForm1::Finish(const ModeSpec& modeSpec, bool drawn, const Figure& f, bool 
             if (modeSpec.shape.Ring) m.LastInnerRadius = f.InnerRadius;
         }
     }
+    if (JwwGaibu::HostState.OutputLines.size() > before)
+        Outcome = figures::NotDrawn::None;
+    else
+        Outcome =
+            failure != figures::NotDrawn::None ? failure : figures::WhyNotDrawn(modeSpec.shape, f);
     const auto last = figures::Picked(lastPoint);
     RememberedFigure.LastPointX = last.X;
     RememberedFigure.LastPointY = last.Y;
@@ -141,7 +157,8 @@ void TForm1::FigureByPoints(const ModeSpec& modeSpec) {
         closed = figures::ArcBetween(f.StartAngle, DirectionAngle(to.X - centre.X, to.Y - centre.Y),
                                      f.ArcAngle);
     }
-    Finish(modeSpec, figures::Drawable(modeSpec.shape, f), f, closed, true, next - 1);
+    Finish(modeSpec, figures::Drawable(modeSpec.shape, f), f, closed, true, next - 1,
+           figures::NotDrawn::None);
 }
 
 void TForm1::FigureSameAsLast(const ModeSpec& modeSpec) {
@@ -160,7 +177,8 @@ void TForm1::FigureSameAsLast(const ModeSpec& modeSpec) {
         f.ArcAngle = m.LastArcAngle;  // no correction of a negative value here
         closed = figures::ApplyClosingRule(f.ArcAngle);
     }
-    Finish(modeSpec, figures::Drawable(modeSpec.shape, f), f, closed, false, 1);
+    Finish(modeSpec, figures::Drawable(modeSpec.shape, f), f, closed, false, 1,
+           figures::NotDrawn::None);
 }
 
 void TForm1::FigureByNumbers(const ModeSpec& modeSpec, const double numbers[4]) {
@@ -177,7 +195,8 @@ void TForm1::FigureByNumbers(const ModeSpec& modeSpec, const double numbers[4]) 
         f.Tilt = figures::ReduceDegrees(HostState.AxisAngle) / 180.0 * kPi;
         closed = figures::AnglesFromDegrees(numbers[next], numbers[next + 1], f);
     }
-    Finish(modeSpec, figures::Drawable(modeSpec.shape, f), f, closed, true, 1);
+    Finish(modeSpec, figures::Drawable(modeSpec.shape, f), f, closed, true, 1,
+           figures::NotDrawn::None);
 }
 
 void TForm1::FigureBy3Points(const ModeSpec& modeSpec) {
@@ -191,7 +210,8 @@ void TForm1::FigureBy3Points(const ModeSpec& modeSpec) {
     const bool found = MyFunc::CircleThrough3Points(p1.X, p1.Y, p3.X, p3.Y, p2.X, p2.Y, f.X, f.Y,
                                                     f.Radius, start, end, ccw);
     const int lastPoint = modeSpec.shape.Ring ? 4 : 3;
-    if (!found) return Finish(modeSpec, false, f, false, false, lastPoint);
+    if (!found)
+        return Finish(modeSpec, false, f, false, false, lastPoint, figures::NotDrawn::NoCircle);
     if (modeSpec.shape.Ring) {
         const auto onHole = figures::Picked(4);
         f.InnerRadius = PointDistance(f.X, f.Y, onHole.X, onHole.Y);
@@ -204,7 +224,7 @@ void TForm1::FigureBy3Points(const ModeSpec& modeSpec) {
     // Without a hole the circle is drawn as found: the emitter judges its radius.
     const bool drawn =
         modeSpec.shape.Ring ? figures::PassesRingTest(f.Radius, f.InnerRadius) : true;
-    Finish(modeSpec, drawn, f, closed, true, lastPoint);
+    Finish(modeSpec, drawn, f, closed, true, lastPoint, figures::NotDrawn::None);
 }
 
 void TForm1::FigureInRectangle(const ModeSpec& modeSpec) {
@@ -217,7 +237,9 @@ void TForm1::FigureInRectangle(const ModeSpec& modeSpec) {
     int next = 3;
     const int lastPoint = 2 + (modeSpec.shape.Ring ? 1 : 0) + (modeSpec.shape.Arc ? 2 : 0);
     Figure f;
-    if (rx <= 1e-8 || ry <= 1e-8) return Finish(modeSpec, false, f, false, false, lastPoint);
+    if (rx <= 1e-8 || ry <= 1e-8)
+        return Finish(modeSpec, false, f, false, false, lastPoint,
+                      figures::NotDrawn::EmptyRectangle);
     f.Radius = rx;
     f.Flatness = ry / rx;
     if (modeSpec.shape.Ring) {
@@ -242,7 +264,7 @@ void TForm1::FigureInRectangle(const ModeSpec& modeSpec) {
     }
     const bool drawn =
         modeSpec.shape.Ring ? figures::PassesRingTest(f.Radius, f.InnerRadius) : true;
-    Finish(modeSpec, drawn, f, closed, true, lastPoint);
+    Finish(modeSpec, drawn, f, closed, true, lastPoint, figures::NotDrawn::None);
 }
 
 void TForm1::FigureFromDialog(const ModeSpec& modeSpec) {
@@ -260,7 +282,8 @@ void TForm1::FigureFromDialog(const ModeSpec& modeSpec) {
     bool closed = figures::FullTurn(f);
     if (arcPage)
         closed = figures::AnglesFromDegrees(TextToFloat(EditB7.Text), TextToFloat(EditB8.Text), f);
-    Finish(modeSpec, figures::Drawable(modeSpec.shape, f), f, closed, true, 1);
+    Finish(modeSpec, figures::Drawable(modeSpec.shape, f), f, closed, true, 1,
+           figures::NotDrawn::None);
 }
 
 }  // namespace Unit1

@@ -4,6 +4,7 @@
 
 #include "MyFunc/Files.h"
 #include "MyFunc/Geometry.h"
+#include "figures/Figure.h"
 #include "hoststandin/Launcher.h"
 #include "hoststandin/LauncherRun.h"
 #include "tools/Launchers.h"
@@ -43,7 +44,7 @@ std::vector<std::string> NumbersFor(int mode) {
         case 3:
             return {"30"};
         case 7:
-            return {"1", "30", "15"};
+            return {"0", "30", "15"};
         case 8:
             return {"0", "30", "15", "45", "315"};
         default:
@@ -53,27 +54,64 @@ std::vector<std::string> NumbersFor(int mode) {
 
 }  // namespace
 
-std::vector<GalleryRun> RunGallery(const std::string& exe, const std::string& drawing) {
-    std::vector<GalleryRun> runs;
-    for (int mode = 1; mode <= 8; ++mode) {
+std::string CellFor(int mode, int step) {
+    return "m" + std::to_string(mode) + "s" + std::to_string(step);
+}
+
+std::string CellFor(const tools::Launcher& launcher) {
+    switch (launcher.Mode) {
+        case 6:
+            return "m6full";  // the corners of a circle show the outside best
+        case 7:
+        case 8:
+            // The ellipse, where the two holes differ.
+            return CellFor(launcher.Mode, 5) + (launcher.Option == 1 ? "sg" : "so");
+        default:
+            return CellFor(launcher.Mode, 1);
+    }
+}
+
+std::vector<GalleryEntry> GalleryPlan(const std::string& drawing) {
+    std::vector<GalleryEntry> plan;
+    auto add = [&](const std::vector<std::string>& args, int picksOf, const std::string& cell) {
+        GalleryEntry e;
+        e.Cell = cell;
+        e.Req.Drawing = drawing;
+        e.Req.AxisAngle = picksOf == 5 ? 20 : 0;
+        e.Req.Picks = PicksFor(picksOf, e.Req.AxisAngle);
+        e.Req.Args = args;
+        e.Title = "t742";
+        for (const auto& a : args) e.Title += " " + a;
+        if (picksOf == 5) e.Title += "  (axis 20)";
+        plan.push_back(std::move(e));
+    };
+    for (int mode = 1; mode <= figures::kModeCount; ++mode) {
+        const bool option = figures::FindMode(mode)->TakesOption;
         for (int step = 1; step <= 5; ++step) {
-            GalleryRun run;
-            run.Req.Drawing = drawing;
-            run.Req.AxisAngle = step == 5 ? 20 : 0;
-            run.Req.Picks = PicksFor(step, run.Req.AxisAngle);
-            run.Req.Args = {std::to_string(mode), std::to_string(step)};
+            std::vector<std::string> args{std::to_string(mode), std::to_string(step)};
             if (step == 3) {
                 const auto n = NumbersFor(mode);
-                run.Req.Args.insert(run.Req.Args.end(), n.begin(), n.end());
-            } else if (mode == 7) {
-                run.Req.Args.push_back("1");  // "sg" rings
+                args.insert(args.end(), n.begin(), n.end());
+            } else if (option) {
+                args.push_back("0");  // "so" rings
             }
-            run.Title = "t742";
-            for (const auto& a : run.Req.Args) run.Title += " " + a;
-            if (step == 5) run.Title += "  (axis 20)";
-            run.Ans = RoundTrip(exe, run.Req);
-            runs.push_back(std::move(run));
+            add(args, step, CellFor(mode, step));
         }
+    }
+    add({"6", "3", "30", "0", "360"}, 3, "m6full");
+    add({"7", "5", "0"}, 5, CellFor(7, 5) + "so");
+    add({"7", "5", "1"}, 5, CellFor(7, 5) + "sg");
+    add({"8", "5", "0"}, 5, CellFor(8, 5) + "so");
+    add({"8", "5", "1"}, 5, CellFor(8, 5) + "sg");
+    return plan;
+}
+
+std::vector<GalleryRun> RunGallery(const std::string& exe, const std::string& drawing) {
+    std::vector<GalleryRun> runs;
+    for (GalleryEntry& e : GalleryPlan(drawing)) {
+        Answer answer = RoundTrip(exe, e.Req);
+        runs.push_back(
+            {std::move(e.Title), std::move(e.Cell), std::move(e.Req), std::move(answer)});
     }
     return runs;
 }
@@ -98,11 +136,13 @@ std::vector<GalleryRun> RunLauncherGallery(const std::string& folder) {
                                 [&](const LauncherPick& a) { return a.N == p.N; }))
                     in.Picks.push_back(p);
             auto numbers = NumbersFor(launcher.Mode);
-            if (launcher.Mode >= 7) numbers.erase(numbers.begin());  // the launcher's own option
+            // The launcher gives its own option.
+            if (figures::FindMode(launcher.Mode)->TakesOption) numbers.erase(numbers.begin());
             in.Typed.assign(numbers.begin(), numbers.end());
             in.Typed.resize(step == 3 ? s.Prompts.size() : 0);
             const LauncherRun run = FollowLauncher(in);
-            GalleryRun g{launcher.FileName + " " + std::to_string(step), run.Req, run.Ans};
+            GalleryRun g{launcher.FileName + " " + std::to_string(step),
+                         CellFor(launcher.Mode, step), run.Req, run.Ans};
             if (!run.Error.empty()) g.Ans.ExitStatus = -1, g.Title += " (" + run.Error + ")";
             runs.push_back(std::move(g));
         }

@@ -5,17 +5,35 @@
 #include <vector>
 
 #include "hoststandin/Session.h"
+#include "tools/Launchers.h"
 
 namespace hoststandin {
 
+// One round trip of the gallery, and the name of its picture alone in the guide.
+struct GalleryEntry {
+    std::string Title;
+    std::string Cell;  // file name without ".svg"
+    Request Req;
+};
+
+// Modes 1 to 8, steps 1 to 5, in rows (the rings with the hole of the same
+// flatness, "so"), each step 2 repeating the figure of the step 1 before it;
+// then a row that sets figures beside each other: a full circle's outside in
+// four pieces, and "so" and "sg" rings on the same ellipse.
+std::vector<GalleryEntry> GalleryPlan(const std::string& drawing);
+// The cell that shows what a launcher draws.
+std::string CellFor(const tools::Launcher& launcher);
+// The cell of a mode's step in the rows of the plan.
+std::string CellFor(int mode, int step);
+
 struct GalleryRun {
     std::string Title;
+    std::string Cell;
     Request Req;
     Answer Ans;
 };
 
-// Runs modes 1 to 8, steps 1 to 5, in order, with the t742 at `exe` (steps 2
-// repeat the figure of the step 1 before them).
+// Runs the plan, in order, with the t742 at `exe`.
 std::vector<GalleryRun> RunGallery(const std::string& exe, const std::string& drawing);
 // The same figures through the launchers in `folder` (ending in '/', with
 // t742.exe beside them), steps 1 to 5 of each, run by Wine's cmd.

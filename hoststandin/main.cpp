@@ -5,7 +5,8 @@
 //            [--svg OUT.svg] -- T742-ARGUMENTS...
 //   t742host --t742 PATH --gallery OUT.svg [--cells DIR] [--drawing FILE]
 //   t742host --launchers DIR --gallery OUT.svg
-//   (--cells also draws each round trip alone, as DIR/mMODEsSTEP.svg;
+//   (--cells also draws each round trip alone, as DIR/CELL.svg, the cells the
+//   guide shows;
 //   --launchers draws steps 1 to 5 of every launcher in DIR, beside t742.exe)
 //   t742host --launcher FILE.bat [--item N] [--pick N,X,Y]... [--type VALUE | --skip]...
 //            [--axis DEG] [--svg OUT.svg] [--question FILE]
@@ -163,8 +164,7 @@ int main(int argc, char** argv) {
             panels.push_back({run.Title, &drawn, run.Ans.Solids, run.Req.Picks});
             if (!cellsDir.empty()) {
                 const Panel cell{"", &drawn, run.Ans.Solids, run.Req.Picks};
-                const std::string name =
-                    cellsDir + "/m" + run.Req.Args[0] + "s" + run.Req.Args[1] + ".svg";
+                const std::string name = cellsDir + "/" + run.Cell + ".svg";
                 if (!WriteFile(name, RenderSvg({cell}, 1, 180, 150))) return 1;
             }
         }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "TestSupport.h"
+#include "figures/Figure.h"
 
 namespace {
 
@@ -60,7 +61,7 @@ int main(int argc, char** argv) {
             exchange +=
                 "hp" + std::to_string(n) + " " + rng.Number(1000) + " " + rng.Number(1000) + "\r\n";
         std::vector<std::string> args{std::to_string(mode), std::to_string(step)};
-        if (mode >= 7) args.push_back(std::to_string(rng.Below(3)));
+        if (figures::FindMode(mode)->TakesOption) args.push_back(std::to_string(rng.Below(3)));
         for (int n = 0; n < 4; ++n) args.push_back(rng.Number(n < 2 ? 200 : 720));
         if (rng.Below(3) == 0) {
             // A remembered figure for the same-as-last steps.

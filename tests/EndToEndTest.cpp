@@ -6,6 +6,7 @@
 #include <random>
 
 #include "TestSupport.h"
+#include "figures/Figure.h"
 
 using namespace t742test;
 using Lines = std::vector<std::string>;
@@ -62,7 +63,7 @@ TEST(EndToEnd, EveryModeAndStep) {
             Lines args{std::to_string(mode), std::to_string(step)};
             if (step == 3)
                 args.insert(args.end(), numbers[mode].begin(), numbers[mode].end());
-            else if (mode >= 7)
+            else if (figures::FindMode(mode)->TakesOption)
                 args.push_back(mode == 7 ? "1" : "0");
             ASSERT_EQ(t.Run(args), 0);
             const Lines out = t.ExchangeLines();

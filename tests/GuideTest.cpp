@@ -2,25 +2,27 @@
 // program's own, and the steps read exactly the points they name.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "MyFunc/Files.h"
 #include "TestSupport.h"
 #include "Unit1/Form.h"
 #include "figures/Figure.h"
 #include "figures/StepInputs.h"
+#include "hoststandin/Gallery.h"
 #include "tools/GuideTable.h"
 
 using namespace t742test;
 
-TEST(Guide, HoldsTheTablesOfTheModeTable) {
-    std::string guide;
+TEST(Guide, HoldsTheTablesOfTheModeTableAndShowsPicturesTheGalleryMakes) {
+    std::string guide, filled;
     ASSERT_TRUE(MyFunc::ReadFileBytes(T742_SOURCE_DIR "/docs/guide-ja.md", guide));
-    const size_t begin = guide.find(tools::kBeginMarker);
-    const size_t end = guide.find(tools::kEndMarker);
-    ASSERT_NE(begin, std::string::npos);
-    ASSERT_NE(end, std::string::npos);
-    const size_t from = guide.find('\n', begin) + 1;
-    EXPECT_EQ(guide.substr(from, end - from), "\n" + tools::GuideTables() + "\n")
-        << "run build/t742guide and put its tables into docs/guide-ja.md";
+    ASSERT_TRUE(tools::FillGuide(guide, filled));
+    EXPECT_EQ(filled, guide) << "run build/t742guide --write docs/guide-ja.md";
+    std::set<std::string> cells;
+    for (const auto& e : hoststandin::GalleryPlan("")) cells.insert("cells/" + e.Cell + ".svg");
+    for (const std::string& picture : tools::GuidePictures())
+        EXPECT_EQ(cells.count(picture), 1u) << picture << " is not drawn by the gallery";
 }
 
 namespace {
@@ -48,7 +50,7 @@ std::vector<std::string> RunWithPointMoved(int mode, int step, int moved) {
     // Step 3's numbers by their role (the option is not among the number texts).
     const char* byRole[] = {"", "30", "15", "45", "300"};
     size_t k = 0;
-    for (figures::NumberRole r : figures::NumbersRead(mode, figures::FindMode(mode)->shape))
+    for (figures::NumberRole r : figures::NumbersRead(*figures::FindMode(mode)))
         if (r != figures::NumberRole::Option) form.NumberTexts[k++] = byRole[static_cast<int>(r)];
     const auto points = PointsFor(step);
     for (int n = 1; n <= 5; ++n) {

@@ -15,7 +15,7 @@
 #include "hoststandin/LauncherRun.h"
 #include "tools/Cp932.h"
 #include "tools/Launchers.h"
-#include "tools/StepWords.h"
+#include "tools/Words.h"
 
 using namespace hoststandin;
 
@@ -91,7 +91,8 @@ TEST(Launchers, EveryItemAsksForItsStepsPointsAndPlacesItsNumbers) {
         for (int step = 1; step <= 6; ++step) {
             SCOPED_TRACE(launcher.FileName + " item " + std::to_string(step));
             const LauncherSection& s = d.Sections[static_cast<size_t>(step) - 1];
-            EXPECT_EQ(d.MenuItems[static_cast<size_t>(step) - 1], Cp932(tools::StepName(step)));
+            EXPECT_EQ(d.MenuItems[static_cast<size_t>(step) - 1],
+                      Cp932(tools::StepName(m.shape, step)));
             EXPECT_TRUE(s.H0);
             const auto roles = figures::PointsRead(m.shape, step);
             ASSERT_EQ(s.Picks.size(), roles.size());
@@ -104,16 +105,18 @@ TEST(Launchers, EveryItemAsksForItsStepsPointsAndPlacesItsNumbers) {
             // t742's arguments as the batch gives them: mode, step, option, numbers.
             const auto args =
                 WordsAfter(lines, "if \"%ITEM%\"==\"" + std::to_string(step) + "\" \"%T742%\" ");
-            std::vector<std::string> expected{std::to_string(launcher.Mode), std::to_string(step)};
-            if (launcher.Mode >= 7) expected.push_back(std::to_string(launcher.Option));
+            std::vector<std::string> expected{"/explain", std::to_string(launcher.Mode),
+                                              std::to_string(step)};
+            if (m.TakesOption) expected.push_back(std::to_string(launcher.Option));
             size_t prompt = 0;
             if (step == 3) {
-                for (figures::NumberRole r : figures::NumbersRead(launcher.Mode, m.shape)) {
+                for (figures::NumberRole r : figures::NumbersRead(m)) {
                     if (r == figures::NumberRole::Option) continue;
                     ASSERT_LT(prompt, s.Prompts.size());
                     const LauncherPrompt& p = s.Prompts[prompt++];
-                    EXPECT_EQ(p.Message.rfind(Cp932(tools::NumberName(r)) + Cp932("を入力"), 0),
-                              0u);
+                    EXPECT_EQ(
+                        p.Message.rfind(Cp932(tools::NumberName(r)) + Cp932("を半角数字で"), 0),
+                        0u);
                     // The batch sets this prefix's variable, and starts with the default
                     // the prompt names.
                     const auto set = WordsAfter(lines, "if /i \"%A:~0,1%\"==\"" + p.Prefix + "\" ");
@@ -137,6 +140,24 @@ TEST(Launchers, EveryItemAsksForItsStepsPointsAndPlacesItsNumbers) {
                                            {{5, -1}, 1}, {{6, -1}, 1}, {{7, 0}, 1},  {{7, 1}, 1},
                                            {{8, 0}, 1},  {{8, 1}, 1}};
     EXPECT_EQ(cells, all);
+}
+
+// What the host shows must fit where it shows it: a prompt or a menu's title
+// in the status bar, an item in the menu (columns as code page 932 bytes: a
+// full-width character takes two).
+TEST(Launchers, PromptsTitlesAndItemsFitTheHostsLines) {
+    for (const tools::Launcher& launcher : tools::LauncherSet()) {
+        const LauncherDirectives d = ReadLauncher(tools::LauncherBytes(launcher));
+        std::vector<std::string> prompts{d.MenuPrompt, d.MenuTitle};
+        for (const LauncherSection& s : d.Sections) {
+            for (const LauncherPick& p : s.Picks) prompts.push_back(p.Message);
+            for (const LauncherPrompt& p : s.Prompts) prompts.push_back(p.Message);
+        }
+        for (const std::string& p : prompts)
+            EXPECT_LE(p.size(), 60u) << launcher.FileName << ": " << tools::Cp932ToUtf8(p);
+        for (const std::string& item : d.MenuItems)
+            EXPECT_LE(item.size(), 24u) << launcher.FileName << ": " << tools::Cp932ToUtf8(item);
+    }
 }
 
 // The stand-in refuses what the host would not do, and writes the header and

@@ -1,9 +1,10 @@
 #include "tools/Launchers.h"
 
+#include "Unit1/Notices.h"
 #include "figures/Figure.h"
 #include "figures/StepInputs.h"
 #include "tools/Cp932.h"
-#include "tools/StepWords.h"
+#include "tools/Words.h"
 
 namespace tools {
 
@@ -34,15 +35,9 @@ const char* Prefix(NumberRole r) {
 
 std::vector<NumberRole> TypedNumbers(int mode) {
     std::vector<NumberRole> typed;
-    for (NumberRole r : figures::NumbersRead(mode, figures::FindMode(mode)->shape))
+    for (NumberRole r : figures::NumbersRead(*figures::FindMode(mode)))
         if (r != NumberRole::Option) typed.push_back(r);
     return typed;
-}
-
-std::string PromptMessage(NumberRole r) {
-    std::string unit = NumberUnit(r);
-    if (!unit.empty()) unit += "、";
-    return std::string(NumberName(r)) + "を入力（" + unit + "空欄は " + NumberDefault(r) + "）";
 }
 
 // The directives of one menu item: the points of the step, then its numbers.
@@ -54,7 +49,7 @@ void AppendItem(std::vector<std::string>& lines, int mode, int step) {
         lines.push_back("REM #" + std::to_string(n++) + " " + PointName(r) + kPickTail);
     if (step == 3)
         for (NumberRole r : TypedNumbers(mode))
-            lines.push_back("REM #c " + PromptMessage(r) + " /_" + Prefix(r));
+            lines.push_back("REM #c " + NumberPrompt(r) + " /_" + Prefix(r));
     lines.push_back("REM #e");
 }
 
@@ -82,8 +77,10 @@ void AppendBatch(std::vector<std::string>& lines, const Launcher& launcher) {
                             Prefix(r) + "=%A:~1%\"");
         lines.insert(lines.end(), {"goto next", ":run"});
         for (int step = 1; step <= 6; ++step) {
+            // The switch makes a run that draws nothing tell the host why.
             std::string run = "if \"%ITEM%\"==\"" + std::to_string(step) + "\" \"%T742%\" " +
-                              std::to_string(launcher.Mode) + " " + std::to_string(step);
+                              Unit1::kExplainSwitch + " " + std::to_string(launcher.Mode) + " " +
+                              std::to_string(step);
             if (launcher.Option >= 0) run += " " + std::to_string(launcher.Option);
             if (step == 3)
                 for (NumberRole r : typed) run += std::string(" \"%") + Prefix(r) + "%\"";
@@ -95,28 +92,40 @@ void AppendBatch(std::vector<std::string>& lines, const Launcher& launcher) {
 }
 
 // A byte the host or cmd takes for a separator, or a `#` the host takes for a
-// directive, must not stand where it would be read so.
+// directive, must not stand where it would be read so. The second byte of a
+// double-byte character may be '|' or '^': cmd reads the characters of a
+// comment whole, but the host splits the menu line at every '|', and a line
+// cmd runs is kept free of both.
 bool SafeLines(const std::string& bytes) {
     const size_t last = bytes.rfind("\r\nREM #e\r\n");
     const size_t blockEnd = last == std::string::npos ? 0 : last + 10;
-    size_t lineStart = 0;
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        const auto c = static_cast<unsigned char>(bytes[i]);
-        if ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) {
-            if (i + 1 >= bytes.size()) return false;
-            const char trail = bytes[++i];
-            if (trail == '|' || trail == '^' || trail == '\r') return false;
-            continue;
+    for (size_t lineStart = 0; lineStart < bytes.size();) {
+        const size_t end = bytes.find("\r\n", lineStart);
+        if (end == std::string::npos) return false;
+        const std::string line = bytes.substr(lineStart, end - lineStart);
+        const bool comment = line.rfind("REM ", 0) == 0 || line.rfind("@REM ", 0) == 0;
+        const bool menu = line.rfind("REM #hm ", 0) == 0;
+        for (size_t i = 0; i < line.size(); ++i) {
+            const auto c = static_cast<unsigned char>(line[i]);
+            if (c == '\r' || c == '\n') return false;
+            if (!((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC))) continue;
+            if (++i >= line.size()) return false;
+            const char trail = line[i];
+            if ((trail == '|' && (menu || !comment)) || (trail == '^' && !comment)) return false;
         }
-        if (c == '\n') {
-            if (i == 0 || bytes[i - 1] != '\r') return false;
-            const std::string line = bytes.substr(lineStart, i - 1 - lineStart);
-            const bool directive = lineStart < blockEnd && line.rfind("REM #", 0) == 0;
-            if (!directive && line.substr(0, 10).find('#') != std::string::npos) return false;
-            lineStart = i + 1;
-        }
+        const bool directive = lineStart < blockEnd && line.rfind("REM #", 0) == 0;
+        if (!directive && line.substr(0, 10).find('#') != std::string::npos) return false;
+        lineStart = end + 2;
     }
-    return lineStart == bytes.size();
+    return true;
+}
+
+// The menu line holds no word whose bytes hold a '|': such a word is written
+// by its reading there (弓 is 0x8B 0x7C).
+std::string ForMenu(std::string words) {
+    for (size_t at; (at = words.find("弓形")) != std::string::npos;)
+        words.replace(at, 6, "ゆみがた");
+    return words;
 }
 
 }  // namespace
@@ -124,8 +133,8 @@ bool SafeLines(const std::string& bytes) {
 std::vector<Launcher> LauncherSet() {
     std::vector<Launcher> set;
     for (int mode = 1; mode <= figures::kModeCount; ++mode) {
-        if (figures::FindMode(mode)->shape.Ring) {
-            // The ring option is the record (so or sg): a user picks it with
+        if (figures::FindMode(mode)->TakesOption) {
+            // The option is the ring's record (so or sg): a user picks it with
             // the launcher, not by typing a number at every use.
             set.push_back({"t742_" + std::to_string(mode) + "so.bat", mode, 0});
             set.push_back({"t742_" + std::to_string(mode) + "sg.bat", mode, 1});
@@ -137,15 +146,24 @@ std::vector<Launcher> LauncherSet() {
     return set;
 }
 
+std::string LauncherFigure(const Launcher& launcher) {
+    if (launcher.Mode == 0) return "設定";
+    return FigureWords(*figures::FindMode(launcher.Mode), launcher.Option);
+}
+
 std::string LauncherNote(const Launcher& launcher) {
-    if (launcher.Mode == 0) return "t742 設定（線色・線幅・図形の値・設定リスト）";
+    if (launcher.Mode == 0) return "t742 設定：線色・線幅・図形の値・設定リスト";
     const figures::ModeSpec& m = *figures::FindMode(launcher.Mode);
-    // The record tells modes of the same figure apart (se or sc; so or sg).
-    const std::string answer = m.Answer;
-    const std::string record =
-        launcher.Option == 1 ? "sg 外形破線" : answer.substr(0, answer.find(' '));
-    return std::string("t742 ") + FigureName(m) + "（モード " + std::to_string(launcher.Mode) +
-           "、" + record + "）";
+    // The plain words first; the host's name of the solid says the same the
+    // way its own commands do; the mode, for those who write launchers, last.
+    const std::string what = m.shape.Arc ? "円弧の" : "円・楕円の";
+    const std::string solid =
+        m.Draws == figures::Drawing::Ring ? "円環ソリッド"
+        : m.Draws == figures::Drawing::Line || m.Draws == figures::Drawing::Filled
+            ? what + HostSolidName(m, launcher.Option)
+            : HostSolidName(m, launcher.Option);
+    return "t742 " + LauncherFigure(launcher) + "：" + solid + "（モード " +
+           std::to_string(launcher.Mode) + "）";
 }
 
 std::string LauncherText(const Launcher& launcher) {
@@ -154,10 +172,9 @@ std::string LauncherText(const Launcher& launcher) {
         lines.insert(lines.end(), {"REM #h0", "REM #e"});
     } else {
         const figures::ModeSpec& m = *figures::FindMode(launcher.Mode);
-        lines.push_back(std::string("REM #hc ") + FigureName(m) +
-                        "：大きさの取り方を選んでください");
-        std::string menu = "REM #hm " + LauncherNote(launcher) + " |";
-        for (int step = 1; step <= 6; ++step) menu += std::string(StepName(step)) + "|";
+        lines.push_back("REM #hc " + MenuPrompt(launcher));
+        std::string menu = "REM #hm " + MenuTitle(launcher) + " |";
+        for (int step = 1; step <= 6; ++step) menu += StepName(m.shape, step) + "|";
         lines.push_back(menu);
         for (int step = 1; step <= 6; ++step) AppendItem(lines, launcher.Mode, step);
     }
@@ -165,6 +182,14 @@ std::string LauncherText(const Launcher& launcher) {
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
     return text;
+}
+
+std::string MenuTitle(const Launcher& launcher) {
+    return ForMenu("t742 " + LauncherFigure(launcher));
+}
+
+std::string MenuPrompt(const Launcher& launcher) {
+    return LauncherFigure(launcher) + "：大きさの取り方を選んでください";
 }
 
 std::string LauncherBytes(const Launcher& launcher) {
@@ -178,16 +203,17 @@ std::string LauncherTable() {
         "| ランチャー | メニュー | 指示する点（番号順） | 入力する数値（空欄のとき） |\n"
         "|---|---|---|---|\n";
     for (const Launcher& launcher : LauncherSet()) {
-        const std::string name = "`" + launcher.FileName + "`<br>" + LauncherNote(launcher);
+        const std::string name = "`" + launcher.FileName + "`<br>" + LauncherFigure(launcher);
         if (launcher.Mode == 0) {
             out += "| " + name +
                    " | メニューなし：設定ダイアログだけを開きます（作図しません） | — | — |\n";
             continue;
         }
+        const figures::ModeSpec& m = *figures::FindMode(launcher.Mode);
         for (int step = 1; step <= 6; ++step) {
             std::string points, numbers;
             int n = 1;
-            for (auto r : figures::PointsRead(figures::FindMode(launcher.Mode)->shape, step)) {
+            for (auto r : figures::PointsRead(m.shape, step)) {
                 points += (n > 1 ? "、" : "") + std::to_string(n) + ": " + PointName(r);
                 ++n;
             }
@@ -196,8 +222,8 @@ std::string LauncherTable() {
                     numbers += (numbers.empty() ? "" : "、") + std::string(NumberName(r)) + "（" +
                                NumberDefault(r) + "）";
             out += "| " + (step == 1 ? name : "") + " | " + std::to_string(step) + ". " +
-                   StepName(step) + " | " + points + " | " + (numbers.empty() ? "—" : numbers) +
-                   " |\n";
+                   StepName(m.shape, step) + " | " + points + " | " +
+                   (numbers.empty() ? "—" : numbers) + " |\n";
         }
     }
     return out;

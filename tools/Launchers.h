@@ -18,8 +18,13 @@ struct Launcher {
 // Modes 1 to 6 one each, modes 7 and 8 one per ring option, and the settings.
 std::vector<Launcher> LauncherSet();
 
-// The launcher's note in the file dialog (UTF-8).
+// What the launcher draws, in a few plain words (UTF-8).
+std::string LauncherFigure(const Launcher& launcher);
+// The launcher's note in the file dialog (UTF-8): what it draws first, the mode last.
 std::string LauncherNote(const Launcher& launcher);
+// The title of its menu and the prompt the host shows with it (UTF-8).
+std::string MenuTitle(const Launcher& launcher);
+std::string MenuPrompt(const Launcher& launcher);
 // The launcher's text, UTF-8 with CR LF.
 std::string LauncherText(const Launcher& launcher);
 // The file's bytes: code page 932 with CR LF. Empty when the text cannot be

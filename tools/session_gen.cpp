@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "Unit1/Layout.h"
+#include "figures/Figure.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ class Session {
         const int mode = Uniform(1, 8);
         if (kind < 7) {
             std::printf("args %d 6\n", mode);
-            const bool arc = mode == 2 || mode == 4 || mode == 5 || mode == 6 || mode == 8;
+            const bool arc = figures::FindMode(mode)->shape.Arc;
             enabled_[1] = !arc;
             enabled_[2] = arc;
             page_ = arc ? 2 : 1;

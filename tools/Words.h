@@ -1,0 +1,30 @@
+// The words a user reads (UTF-8): what each launcher draws, by the host's
+// names for its solids, and the dialog's captions for the values. The
+// launchers, the guide's tables and readme.txt all take them from here, so
+// they always say the same.
+#pragma once
+
+#include <string>
+
+#include "figures/Figure.h"
+#include "figures/StepInputs.h"
+
+namespace tools {
+
+// What a mode draws, in a few plain words ("円周（線）", "扇形", "リング（幅一定）").
+// `option` is the ring's record (0 "so", 1 "sg"), -1 for none or both.
+std::string FigureWords(const figures::ModeSpec& mode, int option);
+// The host's name for the solid ("円周ソリッド", "円環ソリッド（幅一定）").
+std::string HostSolidName(const figures::ModeSpec& mode, int option);
+// The menu item of step 1..6: how the size is taken, in the figure's words.
+std::string StepName(const figures::Shape& shape, int step);
+const char* PointName(figures::PointRole role);
+// The dialog's caption of a typed value.
+const char* NumberName(figures::NumberRole role);
+const char* NumberUnit(figures::NumberRole role);
+// What a skipped number stands for: the dialog's design-time value, as text.
+std::string NumberDefault(figures::NumberRole role);
+// The prompt for a typed value: its name, half-width digits, unit and default.
+std::string NumberPrompt(figures::NumberRole role);
+
+}  // namespace tools
