@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds out/t742-VERSION-win64.zip for a user: one folder t742/ holding
 # t742.exe beside its launchers, the guide as one HTML file with its pictures
-# inside, and readme.txt in code page 932 with CR LF. VERSION is the CMake
-# project version.
+# inside, readme.txt in code page 932 with CR LF, the licence and the notices
+# of what t742.exe links statically. VERSION is the CMake project version.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-windows.sh
@@ -16,11 +16,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/run" "$work/guide/cells" "$work/package/t742" out
 
 # The guide's tables are the program's own (the test suite checks this too).
-build/t742guide >"$work/tables.md"
-sed -n '/<!-- BEGIN: made by build\/t742guide -->/,/<!-- END: made by build\/t742guide -->/p' \
-  docs/guide-ja.md | sed '1,2d;$d' | sed '$d' >"$work/in-guide.md"
-cmp -s "$work/tables.md" "$work/in-guide.md" ||
-  { echo "docs/guide-ja.md: its tables are not those of build/t742guide" >&2; exit 1; }
+build/t742guide --check docs/guide-ja.md
 
 # A picture of every mode and step: the gallery's round trips, one by one.
 cp build/t742 "$work/run/"
@@ -38,8 +34,13 @@ CSS
 
 cp build-win/t742.exe "$work/package/t742/"
 build/t742launchers "$work/package/t742" >/dev/null
-sed "s/VERSION/$version/" docs/readme-ja.txt | iconv -f UTF-8 -t CP932 | sed 's/$/\r/' \
+build/t742guide --readme docs/readme-ja.txt "$version" | iconv -f UTF-8 -t CP932 | sed 's/$/\r/' \
   >"$work/package/t742/readme.txt"
+# Notepad opens UTF-8 with its mark and CR LF as it is written.
+crlf() { sed 's/$/\r/'; }
+{ printf '\xef\xbb\xbf'; crlf <LICENSE; } >"$work/package/t742/LICENSE.txt"
+{ printf '\xef\xbb\xbf'; bash scripts/third-party-notices.sh | crlf; } \
+  >"$work/package/t742/THIRD-PARTY-NOTICES.txt"
 
 zip="out/t742-$version-win64.zip"
 (cd "$work/package" && zip -q -X -r "$work/t742.zip" t742)

@@ -17,8 +17,10 @@ fail() { echo "package: $*" >&2; exit 1; }
 app="$dir/t742"
 launchers=(t742_1.bat t742_2.bat t742_3.bat t742_4.bat t742_5.bat t742_6.bat
   t742_7so.bat t742_7sg.bat t742_8so.bat t742_8sg.bat t742_set.bat)
-for f in t742.exe guide-ja.html readme.txt "${launchers[@]}"; do [ -f "$app/$f" ] || fail "no $f"; done
-[ "$(unzip -Z1 "$zip" | grep -cv '/$')" -eq $((3 + ${#launchers[@]})) ] || fail "other files than expected"
+docs=(guide-ja.html readme.txt LICENSE.txt THIRD-PARTY-NOTICES.txt)
+for f in t742.exe "${docs[@]}" "${launchers[@]}"; do [ -f "$app/$f" ] || fail "no $f"; done
+[ "$(unzip -Z1 "$zip" | grep -cv '/$')" -eq $((1 + ${#docs[@]} + ${#launchers[@]})) ] ||
+  fail "other files than expected"
 
 # The worked example through its launcher (mode 1, item 3, radius typed),
 # with the defaults of a first run, as the host would run it.
@@ -35,6 +37,18 @@ iconv -f CP932 -t UTF-8 "$app/readme.txt" >"$tmp/readme.utf8" || fail "readme.tx
 grep -q "t742 $version" "$tmp/readme.utf8" || fail "readme.txt does not name the version"
 grep -q 'インストール' "$tmp/readme.utf8" || fail "readme.txt has no Japanese text"
 [ "$(grep -c $'\r$' "$app/readme.txt")" -eq "$(wc -l <"$app/readme.txt")" ] || fail "readme.txt lines not CR LF"
+# What a first install needs, each point in readme.txt.
+for point in 動作環境 許可する すべて展開 'Program Files' t742_set.bat 'ほかのフォルダや' \
+  't318.lst の共用' アンインストール 免責事項 更新履歴 LICENSE.txt THIRD-PARTY-NOTICES.txt; do
+  grep -q "$point" "$tmp/readme.utf8" || fail "readme.txt does not say: $point"
+done
+for f in t742_1.bat t742_8sg.bat t742_set.bat; do
+  grep -q "^  $f " "$tmp/readme.utf8" || fail "readme.txt does not list $f"
+done
+grep -q 'MIT License' "$app/LICENSE.txt" || fail "LICENSE.txt is not the MIT licence"
+for part in winpthreads 'GCC RUNTIME LIBRARY EXCEPTION' 'GNU GENERAL PUBLIC LICENSE'; do
+  grep -q "$part" "$app/THIRD-PARTY-NOTICES.txt" || fail "THIRD-PARTY-NOTICES.txt lacks $part"
+done
 
 # The guide is one file: its pictures are inside it.
 grep -q 'data:image/svg+xml' "$app/guide-ja.html" || fail "the guide has no result pictures"
