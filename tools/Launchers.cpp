@@ -156,12 +156,10 @@ std::string LauncherNote(const Launcher& launcher) {
     const figures::ModeSpec& m = *figures::FindMode(launcher.Mode);
     // The plain words first; the host's name of the solid says the same the
     // way its own commands do; the mode, for those who write launchers, last.
-    const std::string what = m.shape.Arc ? "円弧の" : "円・楕円の";
-    const std::string solid =
-        m.Draws == figures::Drawing::Ring ? "円環ソリッド"
-        : m.Draws == figures::Drawing::Line || m.Draws == figures::Drawing::Filled
-            ? what + HostSolidName(m, launcher.Option)
-            : HostSolidName(m, launcher.Option);
+    // (A ring's hole is already in the plain words.)
+    std::string solid = HostSolidName(m, -1);
+    if (m.Draws == figures::Drawing::Line || m.Draws == figures::Drawing::Filled)
+        solid = (m.shape.Arc ? "円弧の" : "円・楕円の") + solid;
     return "t742 " + LauncherFigure(launcher) + "：" + solid + "（モード " +
            std::to_string(launcher.Mode) + "）";
 }
