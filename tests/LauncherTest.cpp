@@ -13,7 +13,7 @@
 #include "figures/StepInputs.h"
 #include "hoststandin/Launcher.h"
 #include "hoststandin/LauncherRun.h"
-#include "tools/Cp932.h"
+#include "qtview/Cp932Iconv.h"
 #include "tools/Launchers.h"
 #include "tools/StepWords.h"
 
@@ -23,7 +23,7 @@ namespace {
 
 std::string Cp932(const std::string& utf8) {
     std::string out;
-    EXPECT_TRUE(tools::Utf8ToCp932(utf8, out)) << utf8;
+    EXPECT_TRUE(qtview::Utf8ToCp932(utf8, out)) << utf8;
     return out;
 }
 
@@ -55,7 +55,7 @@ TEST(Launchers, BytesAreCodePage932WithCrLfAndNoStrayDirective) {
     for (const tools::Launcher& launcher : tools::LauncherSet()) {
         const std::string bytes = tools::LauncherBytes(launcher);
         ASSERT_FALSE(bytes.empty()) << launcher.FileName;
-        EXPECT_TRUE(tools::IsCp932(bytes)) << launcher.FileName;
+        EXPECT_TRUE(qtview::IsCp932(bytes)) << launcher.FileName;
         const auto lines = Lines(bytes);
         size_t length = 0;
         for (const auto& line : lines) length += line.size() + 2;

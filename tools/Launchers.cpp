@@ -2,7 +2,7 @@
 
 #include "figures/Figure.h"
 #include "figures/StepInputs.h"
-#include "tools/Cp932.h"
+#include "qtview/Cp932Iconv.h"
 #include "tools/StepWords.h"
 
 namespace tools {
@@ -169,7 +169,7 @@ std::string LauncherText(const Launcher& launcher) {
 
 std::string LauncherBytes(const Launcher& launcher) {
     std::string bytes;
-    if (!Utf8ToCp932(LauncherText(launcher), bytes) || !SafeLines(bytes)) return {};
+    if (!qtview::Utf8ToCp932(LauncherText(launcher), bytes) || !SafeLines(bytes)) return {};
     return bytes;
 }
 
