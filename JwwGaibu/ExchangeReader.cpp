@@ -78,8 +78,10 @@ void HhpLine(std::string_view k) {
     HostState.HhpValue = TextToInt(Copy(k, 4, n));
 }
 
-// Rows 2 to 27: settings, attributes, picked points. True when the line was
-// taken.
+// The lines that set something rather than store an entity: the host's
+// settings ("hk", "hs", ...), the current attributes ("lg", "ly", "lc", ...),
+// the "pl", "msg" and "#" markers and the picked points ("hp"). True when the
+// line was taken.
 bool SettingLine(const Fields& f) {
     HostStateRecord& h = HostState;
     const std::string_view k = f[1];
@@ -228,8 +230,8 @@ bool SettingLine(const Fields& f) {
     return false;
 }
 
-// Whether field 1 may start a setting row: those rows all begin with one of
-// these; lines of numbers and entity keywords skip them.
+// Whether field 1 may be one of the setting keywords above: they all begin
+// with one of these; lines of numbers and entity keywords skip them.
 bool MayBeSetting(std::string_view k) {
     switch (k[0]) {
         case 'h':
@@ -248,8 +250,9 @@ bool MayBeSetting(std::string_view k) {
     }
 }
 
-// Rows 28 to 40: the entity a line stores, from its keyword and field count;
-// 0 when it stores none. An "sl" line that needs its points to tell gives kSl3.
+// The entity a keyword line stores ("ci", "pt", "BL", "sl", the solids and the
+// texts), from its keyword and field count; 0 when it stores none. An "sl" line that needs its
+// points to tell gives kSl3.
 int32_t EntityTypeOf(std::string_view k, int n) {
     if (k.size() != 2) return 0;
     // Every entity keyword has two letters: one switch on both.
@@ -418,7 +421,8 @@ void HandleLine(std::string_view line, const LineShape& shape, uint64_t at) {
         return;
     }
     if (n != 4) return;
-    // Row 41, a plain line; after "msg" it is held for the compound instead.
+    // Four fields that no keyword took: a plain line segment; after "msg" it is
+    // held for the compound instead.
     if (h.CompoundPending) {
         const Fields& f = fields();
         h.PendingLine =

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "MyFunc/WriteFaults.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -15,14 +17,6 @@
 namespace MyFunc {
 
 namespace {
-
-int gFailStep = 0;
-int gStep = 0;
-
-// True when the injected failure hits this step.
-bool Injected() {
-    return gFailStep > 0 && ++gStep == gFailStep;
-}
 
 // Written in pieces, so that a failure can also strike in the middle.
 constexpr std::size_t kPiece = 1 << 20;
@@ -39,11 +33,6 @@ std::wstring Wide(const std::string& utf8) {
 #endif
 
 }  // namespace
-
-void SetWriteFailureStep(int step) {
-    gFailStep = step;
-    gStep = 0;
-}
 
 #ifdef _WIN32
 
@@ -81,22 +70,22 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
     static unsigned counter = 0;
     const std::wstring temp = target + L"." + std::to_wstring(::GetCurrentProcessId()) + L"." +
                               std::to_wstring(++counter) + L".tmp";
-    const HANDLE h = Injected() ? INVALID_HANDLE_VALUE
-                                : ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE h = WriteStepFails() ? INVALID_HANDLE_VALUE
+                                      : ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                      CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (h == INVALID_HANDLE_VALUE) return false;
     bool ok = true;
     for (std::size_t done = 0; ok && done < bytes.size();) {
         const std::size_t want = bytes.size() - done < kPiece ? bytes.size() - done : kPiece;
         DWORD wrote = 0;
-        if (Injected() ||
+        if (WriteStepFails() ||
             !::WriteFile(h, bytes.data() + done, static_cast<DWORD>(want), &wrote, nullptr) ||
             wrote == 0)
             ok = false;
         done += wrote;
     }
-    if (!::CloseHandle(h) || Injected()) ok = false;
-    if (ok && !Injected()) {
+    if (!::CloseHandle(h) || WriteStepFails()) ok = false;
+    if (ok && !WriteStepFails()) {
         // ReplaceFile keeps the target's attributes; a new file is simply moved in.
         const bool exists = ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
         ok = exists ? ::ReplaceFileW(target.c_str(), temp.c_str(), nullptr,
@@ -145,13 +134,13 @@ std::size_t FileReader::Size() const {
 
 bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
     std::string temp = path + ".XXXXXX";
-    const int fd = Injected() ? -1 : ::mkstemp(temp.data());
+    const int fd = WriteStepFails() ? -1 : ::mkstemp(temp.data());
     if (fd < 0) return false;
     bool ok = true;
     std::size_t done = 0;
     while (ok && done < bytes.size()) {
         const std::size_t want = bytes.size() - done < kPiece ? bytes.size() - done : kPiece;
-        if (Injected()) {
+        if (WriteStepFails()) {
             ok = false;
             break;
         }
@@ -168,8 +157,8 @@ bool WriteFileAtomic(const std::string& path, std::string_view bytes) {
         ::umask(mask);
         ::fchmod(fd, 0666 & ~mask);
     }
-    if (::close(fd) != 0 || Injected()) ok = false;
-    if (ok && (Injected() || ::rename(temp.c_str(), path.c_str()) != 0)) ok = false;
+    if (::close(fd) != 0 || WriteStepFails()) ok = false;
+    if (ok && (WriteStepFails() || ::rename(temp.c_str(), path.c_str()) != 0)) ok = false;
     if (!ok) ::unlink(temp.c_str());
     return ok;
 }

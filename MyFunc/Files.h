@@ -38,9 +38,4 @@ class FileReader {
     std::intptr_t handle_ = -1;
 };
 
-// Test hook: counts every step of WriteFileAtomic (create, each write, close,
-// replace) and makes the step with this number fail; 0 turns it off. Set from
-// the environment variable T742_FAIL_WRITE_STEP by the program entry.
-void SetWriteFailureStep(int step);
-
 }  // namespace MyFunc

@@ -53,12 +53,6 @@ enum class FormEvent {
 void InvokeFormEvent(TForm1& form, FormEvent event);
 using FormInvoke = void (*)(TForm1& form, FormEvent event);
 
-// The view library beside the program and its one entry point:
-// FormPlatform* t742_CreatePlatform(FormInvoke invoke).
-inline constexpr const char* kViewLibraryName = "libt742view.so";
-inline constexpr const char* kCreatePlatformSymbol = "t742_CreatePlatform";
-using CreatePlatformFn = FormPlatform* (*)(FormInvoke invoke);
-
 // Moves a window of the given size at (left, top) just enough to lie wholly on
 // the screen; a window larger than the screen keeps its top-left corner on it.
 ScreenPoint KeepOnScreen(ScreenPoint topLeft, ScreenPoint size, ScreenRect screen);

@@ -2,17 +2,25 @@
 
 #include <dlfcn.h>
 
+#include "Unit1/ViewLibrary.h"
+
 namespace app {
 
 bool LazyViewPlatform::Load() {
     if (tried_) return view_ != nullptr;
     tried_ = true;
+    // The library stays loaded until the program ends, used or not.
     void* lib = ::dlopen((folder_ + Unit1::kViewLibraryName).c_str(), RTLD_NOW | RTLD_LOCAL);
     if (lib == nullptr) return false;
+    // A library built for another interface (or before there was one) shares
+    // no layout with this program: nothing of it is called, and the program
+    // goes on as without a window.
+    auto stamp =
+        reinterpret_cast<Unit1::ViewInterfaceFn>(::dlsym(lib, Unit1::kViewInterfaceSymbol));
+    if (stamp == nullptr || stamp() != Unit1::kViewInterfaceStamp) return false;
     auto create =
         reinterpret_cast<Unit1::CreatePlatformFn>(::dlsym(lib, Unit1::kCreatePlatformSymbol));
     if (create != nullptr) view_.reset(create(&Unit1::InvokeFormEvent));
-    // The library stays loaded until the program ends.
     return view_ != nullptr;
 }
 

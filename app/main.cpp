@@ -1,12 +1,16 @@
 // Program entry: the host starts t742 with a mode and a step, waits, and reads
 // JWC_TEMP.TXT back. A silent run creates no window and loads no toolkit.
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "MyFunc/Files.h"
-#include "MyFunc/TextConv.h"
 #include "Unit1/Form.h"
+
+#ifdef T742_WRITE_FAULTS
+#include <cstdlib>
+
+#include "MyFunc/TextConv.h"
+#include "MyFunc/WriteFaults.h"
+#endif
 
 #ifdef _WIN32
 #include <windows.h>
@@ -47,8 +51,11 @@ std::string ExecutablePath(const char* argv0) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef T742_WRITE_FAULTS
+    // Only the tests' build of the program lets a write fail on request.
     if (const char* step = std::getenv("T742_FAIL_WRITE_STEP"))
         MyFunc::SetWriteFailureStep(MyFunc::TextToInt(step));
+#endif
     std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     const std::string exe = ExecutablePath(argc > 0 ? argv[0] : nullptr);
 #ifdef _WIN32

@@ -2,13 +2,13 @@
 
 #include <QList>
 
-#include "tools/Cp932.h"
+#include "qtview/Cp932Iconv.h"
 
 namespace qtview {
 
 QString FromCp932(const std::string& bytes) {
     std::string utf8;
-    tools::Iconv("UTF-8", "CP932", bytes, utf8, "\xEF\xBF\xBD");
+    Iconv("UTF-8", "CP932", bytes, utf8, "\xEF\xBF\xBD");
     return QString::fromUtf8(utf8);
 }
 
@@ -18,7 +18,7 @@ std::string ToCp932(const QString& text) {
     const QList<uint> ucs4 = text.toUcs4();
     const std::string in(reinterpret_cast<const char*>(ucs4.data()), ucs4.size() * sizeof(uint));
     std::string out;
-    tools::Iconv("CP932", "UTF-32LE", in, out, "?", 4);
+    Iconv("CP932", "UTF-32LE", in, out, "?", 4);
     return out;
 }
 

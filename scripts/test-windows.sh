@@ -20,6 +20,7 @@ start_display
 wineserver -k 2>/dev/null || true
 (cd build-win/tests && wine ./t742_tests.exe --gtest_brief=1)
 wine build-win/tests/t742manifest.exe build-win/t742.exe app/res/t742.manifest
+tests/no_fault_hook.sh build-win/tests/t742_faults.exe build-win/t742.exe
 
 echo "== t742.exe against the Linux build, ${CASES:=300} pseudo-random runs"
 log=$(mktemp -d)

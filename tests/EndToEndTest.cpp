@@ -165,7 +165,7 @@ TEST(EndToEnd, FailingWritesKeepThePreviousFiles) {
     const std::string settings = "1\r\n2\r\n";
     // Steps: settings create, write, close, rename; then the same for the exchange file.
     for (int step = 1; step <= 8; ++step) {
-        Installed t;
+        Installed t(T742_FAULTS_BINARY);
         t.Write("JWC_TEMP.TXT", "hp1 0 0\r\n");
         t.Write("t742.dat", settings);
         ASSERT_EQ(t.Run({"1", "3", "5"}, {"T742_FAIL_WRITE_STEP=" + std::to_string(step)}), 0);

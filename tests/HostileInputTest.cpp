@@ -4,7 +4,7 @@
 
 #include "JwwGaibu/ExchangeReader.h"
 #include "JwwGaibu/HostState.h"
-#include "MyFunc/Files.h"
+#include "MyFunc/WriteFaults.h"
 #include "TestSupport.h"
 #include "Unit1/Form.h"
 #include "Unit1/HeadlessPlatform.h"

@@ -10,7 +10,7 @@
 #include "Unit1/HeadlessPlatform.h"
 #include "Unit1/Notices.h"
 #include "figures/Figure.h"
-#include "tools/Cp932.h"
+#include "qtview/Cp932Iconv.h"
 
 using namespace t742test;
 using Lines = std::vector<std::string>;
@@ -19,7 +19,7 @@ namespace {
 
 std::string Cp932(const std::string& utf8) {
     std::string out;
-    EXPECT_TRUE(tools::Utf8ToCp932(utf8, out)) << utf8;
+    EXPECT_TRUE(qtview::Utf8ToCp932(utf8, out)) << utf8;
     return out;
 }
 
@@ -61,7 +61,9 @@ TEST(Notice, SaysWhatWasWrongAndWhatToDo) {
         {{"2", "4"},
          Points({{1, 1}, {1, 1}, {1, 1}}),
          "3点が一直線上にあるか重なっていて、円が決まりません。3点を指示し直してください。"},
-        {{"1", "3", "0"}, line3, "半径が 0 以下です。0 より大きい半径を半角数字で入力してください。"},
+        {{"1", "3", "0"},
+         line3,
+         "半径が 0 以下です。0 より大きい半径を半角数字で入力してください。"},
         {{"4", "3", "0", "10", "20"},
          line3,
          "半径が 0 以下です。0 より大きい半径を半角数字で入力してください。"},

@@ -6,7 +6,7 @@
 #include "JwwGaibu/Emitters.h"
 #include "JwwGaibu/HostState.h"
 #include "JwwGaibu/Output.h"
-#include "MyFunc/Files.h"
+#include "MyFunc/WriteFaults.h"
 #include "TestSupport.h"
 
 using namespace JwwGaibu;

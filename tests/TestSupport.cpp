@@ -99,8 +99,14 @@ std::vector<std::string> TempDir::Entries() const {
     return names;
 }
 
-Installed::Installed() {
-    fs::copy_file(P(T742_BINARY), P(File(kProgramName)));
+void TempDir::CopyIn(const std::string& from, const std::string& name) const {
+    fs::copy_file(P(from), P(File(name)));
+}
+
+Installed::Installed() : Installed(T742_BINARY) {}
+
+Installed::Installed(const std::string& program) {
+    CopyIn(program, kProgramName);
 }
 
 #ifdef _WIN32

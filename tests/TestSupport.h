@@ -30,6 +30,8 @@ class TempDir {
     const std::string& Path() const { return path_; }
     std::string File(const std::string& name) const { return path_ + "/" + name; }
     void Write(const std::string& name, const std::string& bytes) const;
+    // Copies the file at `from` into the folder as `name`.
+    void CopyIn(const std::string& from, const std::string& name) const;
     std::string Read(const std::string& name) const;
     bool Exists(const std::string& name) const;
     std::vector<std::string> Entries() const;
@@ -42,6 +44,8 @@ class TempDir {
 class Installed : public TempDir {
   public:
     Installed();
+    // Another build of the program (the tests' one), installed under its name.
+    explicit Installed(const std::string& program);
     // Runs the program with the arguments; returns its exit status (-1 when killed).
     int Run(const std::vector<std::string>& args, const std::vector<std::string>& env = {}) const;
     // Lines of JWC_TEMP.TXT split at CR LF.

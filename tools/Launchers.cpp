@@ -3,7 +3,7 @@
 #include "Unit1/Notices.h"
 #include "figures/Figure.h"
 #include "figures/StepInputs.h"
-#include "tools/Cp932.h"
+#include "qtview/Cp932Iconv.h"
 #include "tools/Words.h"
 
 namespace tools {
@@ -192,7 +192,7 @@ std::string MenuPrompt(const Launcher& launcher) {
 
 std::string LauncherBytes(const Launcher& launcher) {
     std::string bytes;
-    if (!Utf8ToCp932(LauncherText(launcher), bytes) || !SafeLines(bytes)) return {};
+    if (!qtview::Utf8ToCp932(LauncherText(launcher), bytes) || !SafeLines(bytes)) return {};
     return bytes;
 }
 

@@ -307,8 +307,9 @@ void PlainLine(const Fields& f) {
     FinishEntity(true);
 }
 
-// Rows 2 to 27: settings, attributes, picked points. True when the line was
-// taken.
+// The lines that set something rather than store an entity: the host's
+// settings, the current attributes, the "pl", "msg" and "#" markers and the
+// picked points. True when the line was taken.
 bool SettingLine(const Fields& f) {
     EagerState& h = *gState;
     const std::string_view k = f[1];
@@ -457,7 +458,7 @@ bool SettingLine(const Fields& f) {
     return false;
 }
 
-// Rows 28 to 40: entities. True when the line stored one.
+// The keyword lines that store an entity. True when the line stored one.
 bool EntityLine(const Fields& f) {
     EagerState& h = *gState;
     const std::string_view k = f[1];
@@ -541,7 +542,7 @@ bool EntityLine(const Fields& f) {
     return false;
 }
 
-// Whether a keyword row can possibly take a line whose field 1 starts with c;
+// Whether any keyword can possibly take a line whose field 1 starts with c;
 // lets plain coordinate lines skip the keyword tests.
 bool MayBeKeyword(char c) {
     switch (c) {
