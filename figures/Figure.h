@@ -35,9 +35,9 @@ enum class NotDrawn {
     None,            // a figure was drawn
     NoCircle,        // three points on one line, or two of them at one place
     EmptyRectangle,  // the rectangle of two corners has no width or no height
-    ZeroRadius,      // the radius is 0 (or below 1e-8)
-    ZeroFlatness,    // the flatness is 0
-    ZeroHole,        // a ring's inner radius is 0
+    ZeroRadius,      // the radius is 0 or less (not above 1e-8)
+    ZeroFlatness,    // the flatness is 0 (within 1e-8)
+    ZeroHole,        // a ring's inner radius is 0 or less
     HoleNotInside,   // a ring's inner radius is not below its radius
     TooLarge,        // a value beyond what a double can hold
 };
