@@ -36,6 +36,8 @@ class ControlValues {
     virtual void SetLook(const ControlLayout& c, ControlLook look) = 0;
     virtual int GetPage() const = 0;
     virtual void SetPage(int page) = 0;
+    // Around the values given: a window tells its own changes from the user's.
+    virtual void Pushing() {}
     // Every value given: what the window redoes as a whole.
     virtual void Pushed() {}
 };
@@ -44,6 +46,7 @@ template <class Text>
 class DialogMirror {
   public:
     void Push(TForm1& f, ControlValues<Text>& w) {
+        w.Pushing();
         pushed_.clear();
         for (const ControlLayout& c : kForm1Layout) {
             if (TLabel* label = FormLabel(f, c.Name)) Put(w, c, label->Caption);

@@ -218,7 +218,7 @@ QFont DialogFont() {
 
 Form1Window::Form1Window(Unit1::TForm1& form, Unit1::FormInvoke invoke)
     : form_(form), invoke_(invoke) {
-    setWindowTitle(QString::fromUtf8(Unit1::kFormCaption));
+    setWindowTitle(FromCp932(Unit1::kFormCaption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(Unit1::kClientWidth, Unit1::kClientHeight);
@@ -347,9 +347,7 @@ void Form1Window::ShowPage(int page) {
 }
 
 void Form1Window::Push() {
-    pushing_ = true;
     mirror_.Push(form_, *this);
-    pushing_ = false;
 }
 
 void Form1Window::Pull() {

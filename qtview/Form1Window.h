@@ -61,6 +61,8 @@ class Form1Window : public QDialog, private Unit1::ControlValues<QString> {
     void SetLook(const Unit1::ControlLayout& c, Unit1::ControlLook look) override;
     int GetPage() const override;
     void SetPage(int page) override;
+    void Pushing() override { pushing_ = true; }
+    void Pushed() override { pushing_ = false; }
 
     Unit1::TForm1& form_;
     Unit1::FormInvoke invoke_;

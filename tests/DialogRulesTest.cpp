@@ -30,7 +30,10 @@ class PlainWindow : public ControlValues<std::u32string> {
         return b;
     }
     std::u32string GetText(const ControlLayout& c) const override { return Texts.at(&c); }
-    void SetText(const ControlLayout& c, const std::u32string& t) override { Texts[&c] = t; }
+    void SetText(const ControlLayout& c, const std::u32string& t) override {
+        Texts[&c] = t;
+        Unannounced += !InPush;
+    }
     bool GetCheck(const ControlLayout& c) const override { return Checks.at(&c); }
     void SetCheck(const ControlLayout& c, bool on) override { Checks[&c] = on; }
     void SetItems(const ControlLayout& c, const std::vector<std::string>& items) override {
@@ -40,7 +43,11 @@ class PlainWindow : public ControlValues<std::u32string> {
     int GetRow(const ControlLayout& c) const override { return Rows.at(&c); }
     void SetRow(const ControlLayout& c, int row) override {
         Rows[&c] = row < Counts[&c] ? row : -1;
+        Unannounced += !InPush;
     }
+    // A real window must tell the values given from the user's changes.
+    void Pushing() override { InPush = true; }
+    void Pushed() override { InPush = false; }
     void SetFontColour(const ControlLayout&, int) override {}
     void SetLook(const ControlLayout&, ControlLook) override {}
     int GetPage() const override { return Page; }
@@ -50,6 +57,8 @@ class PlainWindow : public ControlValues<std::u32string> {
     std::map<const ControlLayout*, bool> Checks;
     std::map<const ControlLayout*, int> Rows, Counts;
     int Page = -1;
+    bool InPush = false;
+    int Unannounced = 0;  // values given outside Pushing and Pushed
 };
 
 // Everything of the form the mirror reads back, as text.
@@ -127,6 +136,7 @@ TEST(DialogMirror, RandomSessionsGiveBackWhatTheUserChangedAndNothingElse) {
         mirror.Fire(
             form, window, [](TForm1& f, FormEvent) { f.EditA1.Text = "\xff"; }, FormEvent::Button3);
         ASSERT_EQ(window.Texts.at(FindRow("EditA1")), U"\uFFFD") << "session " << session;
+        ASSERT_EQ(window.Unannounced, 0);
     }
 }
 
