@@ -43,14 +43,14 @@ shoot() {
   (cd "$dir" && exec "$@" 2 6) >/dev/null 2>&1 &
   app=$!
   window=$(wait_for_window "$title" "$app") || { echo "no window from $*" >&2; return 1; }
-  settle $pids $app
+  settle $pids $app || true
   read -r l r t b < <(frame_extents "$window")
   read -r w h < <(client_size "$work/layout" "$display_scale")
   origin=$(client_origin "$window")
   for page in 1 2 3 4; do
     xdotool mousemove $(control_centre "$work/layout" "$origin" "$display_scale" "TabSheet$page") \
       click 1 mousemove 0 0
-    settle $pids $app
+    settle $pids $app || true
     env -u QT_SCALE_FACTOR build/qtview/t742capture "docs/$prefix-page$page$suffix.png" \
       $((${origin% *} - l)) $((${origin#* } - t)) $((w + l + r)) $((h + t + b)) 2>/dev/null
   done

@@ -93,7 +93,7 @@ settle() {
     done
     if ((busy == 0 && ticks == before)); then quiet=$((quiet + 1)); else quiet=0; fi
     before=$ticks
-    read -rt 0.01 -u "$settle_pause_fd"
+    read -rt 0.01 -u "$settle_pause_fd" || true
   done
   ((quiet >= 2))
 }

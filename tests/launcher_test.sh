@@ -34,7 +34,7 @@ press_ok() {
   local title=$1 pids=$2 w
   while :; do
     for w in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); do
-      settle $pids $(xdotool getwindowpid "$w" 2>/dev/null)
+      settle $pids $(xdotool getwindowpid "$w" 2>/dev/null) || true
       timeout 10 xdotool windowactivate --sync "$w" key Return 2>/dev/null || true
     done
     sleep 0.1
