@@ -36,9 +36,10 @@ readonly results=結果
 fail() { echo "    $*"; }
 
 # Sends one xdotool command line and waits for its effect. IO is the display's
-# input, "IN OUT PID...": the descriptors of an xdotool that reads commands
-# (started once per display, rather than a process per event), then the
-# programs the event passes through. The screen's size, asked after the
+# input, "IN OUT CLICKS PID...": the descriptors of an xdotool that reads
+# commands (started once per display, rather than a process per event), the
+# file that keeps the last click (see click), then the programs the event
+# passes through. The screen's size, asked after the
 # command, comes back once the server has taken the command's events; unlike
 # the pointer's place, asking it names no window that later commands would
 # then be sent to.
@@ -50,13 +51,29 @@ send() {
     fail "xdotool has ended: $*"
     return 1
   fi
-  settle "${io[@]:2}"
+  settle "${io[@]:3}"
+}
+
+# Clicks at X Y. A second click at the same place within the double-click
+# time (400 ms in Qt, 500 ms in Windows) would make one double-click, which
+# an owner-drawn button takes for no click at all: as a user's two clicks, it
+# comes once that time has passed, which no program shows.
+click() {
+  local io=$1 x=$2 y=$3 wait
+  local -a d=($io) last=()
+  read -ra last 2>/dev/null <"${d[2]}"
+  if [ "${last[0]:-}" = "$x" ] && [ "${last[1]:-}" = "$y" ]; then
+    wait=$((last[2] + 600 - $(date +%s%3N)))
+    ((wait > 0)) && sleep "$((wait / 1000)).$(printf '%03d' $((wait % 1000)))"
+  fi
+  send "$io" mousemove "$x" "$y" click 1
+  echo "$x $y $(date +%s%3N)" >"${d[2]}"
 }
 
 # Waits until the programs of the display's input IO are idle.
 idle() {
   local -a io=($1)
-  settle "${io[@]:2}"
+  settle "${io[@]:3}"
 }
 
 # Presses keys, in xdotool's names (NAME*N presses it N times), one by one:
@@ -75,13 +92,12 @@ press() {
   done
 }
 
-# Selects all the text of the field that has the focus and types TEXT over it:
-# keys that stay in the field.
+# Selects all the text of the field that has the focus and types TEXT over it.
 retype() {
   local io=$1
   shift
-  send "$io" key End shift+Home BackSpace
-  send "$io" type --delay 12 -- "$*"
+  press "$io" End shift+Home BackSpace
+  send "$io" type --delay 40 -- "$*"
 }
 
 # Waits until the active window is another than WINDOW (a chooser has come
@@ -106,7 +122,7 @@ wait_active() {
 # blue fields are reached by Tab from the red one.
 choose_colour() {
   local window=$1 kind=$2 origin=$3 io=$4 c=$5 i=0 value keys
-  send "$io" mousemove $(control_centre "$layout_file" "$origin" "$display_scale" SpeedButton1) click 1
+  click "$io" $(control_centre "$layout_file" "$origin" "$display_scale" SpeedButton1)
   wait_active "$window" || { fail "no colour chooser"; return; }
   idle "$io"  # the chooser drawn and waiting
   if [ "$c" = cancel ]; then
@@ -148,15 +164,15 @@ act() {
   shift 5
   local -a at=(control_centre "$layout_file" "$origin" "$display_scale")
   case $verb in
-    click) send "$io" mousemove $("${at[@]}" "$1") click 1 ;;
-    row) send "$io" mousemove $("${at[@]}" "$1" "$2") click 1 ;;
+    click) click "$io" $("${at[@]}" "$1") ;;
+    row) click "$io" $("${at[@]}" "$1" "$2") ;;
     # Click into the control, replace all its text with the new one.
-    type) send "$io" mousemove $("${at[@]}" "$1") click 1
+    type) click "$io" $("${at[@]}" "$1")
           retype "$io" "${@:2}" ;;
     # The mouse wheel over the control, a notch up or down.
     wheel) send "$io" mousemove $("${at[@]}" "$1") click $([ "$2" = up ] && echo 4 || echo 5) ;;
     key) press "$io" "$@" ;;
-    chars) send "$io" type --delay 12 -- "$*" ;;
+    chars) send "$io" type --delay 40 -- "$*" ;;
     color) choose_colour "$window" "$kind" "$origin" "$io" "$1" ;;
     close) press "$io" alt+F4 ;;
     centred) check_centred "$window" "$kind" "$origin" ;;
@@ -246,11 +262,12 @@ run_window() {
   # answers out line by line.
   local fifo=$root/input.$kind xin xout
   mkfifo "$fifo.in" "$fifo.out"
+  : >"$fifo.clicks"
   stdbuf -oL xdotool - <"$fifo.in" >"$fifo.out" 2>/dev/null &
   exec {xin}>"$fifo.in" {xout}<"$fifo.out"
   for name; do
     run_case "$kind" "$folder" "$root/cases/$name" "$root/$results/$name/$kind" \
-      "$xin $xout $pids" >"$root/log/$kind/$name"
+      "$xin $xout $fifo.clicks $pids" >"$root/log/$kind/$name"
   done
 }
 
