@@ -4,6 +4,7 @@
 #include "JwwGaibu/HostState.h"
 #include "JwwGaibu/Output.h"
 #include "MyFunc/TextConv.h"
+#include "Unit1/DialogRules.h"
 #include "Unit1/Notices.h"
 #include "Unit1/Texts.h"
 #include "figures/Figure.h"
@@ -171,7 +172,7 @@ void TForm1::PrepareDialog() {
     const figures::ModeSpec* modeSpec = figures::FindMode(Mode);
     auto enable = [](TGroupBox& g, bool on) {
         g.Enabled = on;
-        g.Color = on ? 0xFFFFFF : 0xC0C0C0;
+        g.Color = GroupGround(on);
     };
     if (Mode == 0) {
         enable(GroupBoxA, true);

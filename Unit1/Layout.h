@@ -7,6 +7,7 @@
 
 #include <cstring>
 #include <iterator>
+#include <string>
 #include <utility>
 
 #include "Unit1/Form.h"
@@ -203,6 +204,13 @@ inline constexpr ControlLayout kForm1Layout[] = {
 
 using layout::kForm1Layout;
 
+// The declared row of a control by its name; null for none.
+inline const ControlLayout* FindRow(const std::string& name) {
+    for (const ControlLayout& c : kForm1Layout)
+        if (name == c.Name) return &c;
+    return nullptr;
+}
+
 // A control's rectangle in the window's client area.
 struct ClientRect {
     int X, Y, W, H;
@@ -296,8 +304,16 @@ inline TComboBox* FormCombo(TForm1& f, const char* name) {
     return nullptr;
 }
 
+inline TLabel* FormLabel(TForm1& f, const char* name) {
+    return std::strcmp(name, "LabelA1") == 0 ? &f.LabelA1 : nullptr;
+}
+
+inline TSpeedButton* FormFlatButton(TForm1& f, const char* name) {
+    return std::strcmp(name, "SpeedButton1") == 0 ? &f.SpeedButton1 : nullptr;
+}
+
 // The group that colours and enables a figure page's controls.
-inline TGroupBox* PageGroup(TForm1& f, int page) {
+inline const TGroupBox* PageGroup(const TForm1& f, int page) {
     return page == 1 ? &f.GroupBoxA : page == 2 ? &f.GroupBoxB : nullptr;
 }
 

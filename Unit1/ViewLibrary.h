@@ -14,7 +14,8 @@ namespace Unit1 {
 // Bump whenever what the program and the library share changes: FormPlatform,
 // FormEvent, FormInvoke and the entry points below (Unit1/Platform.h), and the
 // form the library reads and writes in place, TForm1 with its controls and the
-// declared layout (Unit1/Form.h, Controls.h, Layout.h, EditCombo.h).
+// declared layout and the rules and mirror built on it (Unit1/Form.h,
+// Controls.h, Layout.h, EditCombo.h, DialogRules.h, DialogMirror.h).
 inline constexpr std::uint32_t kViewInterfaceVersion = 1;
 
 // What both sides compare: the version, and TForm1's size as each was built

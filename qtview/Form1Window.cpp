@@ -18,6 +18,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "Unit1/DialogRules.h"
 #include "Unit1/EditCombo.h"
 #include "qtview/Cp932.h"
 
@@ -37,9 +38,8 @@ void SetBackground(QWidget* w, int bgr) {
     QPalette p = w->palette();
     p.setColor(QPalette::Window, FromBgr(bgr));
     p.setColor(QPalette::Base, FromBgr(bgr));
-    // Disabled captions stay readable on the grey of a disabled group.
     for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        p.setColor(QPalette::Disabled, role, QColor(0x70, 0x70, 0x70));
+        p.setColor(QPalette::Disabled, role, FromBgr(Unit1::kDisabledText));
     w->setPalette(p);
     w->setAutoFillBackground(true);
 }
@@ -101,10 +101,28 @@ class DialogList : public QListWidget {
 
 // A one-line edit as a dialog has it: Up and Left move the caret back a
 // character, Down and Right forward, from where it is even when text is
-// selected (Qt would go to the selection's start).
+// selected (Qt would go to the selection's start). With a limit, what the
+// user types stops at `typed` characters; a longer text the window was given
+// stays whole, may be shortened, never grows.
 class DialogEdit : public QLineEdit {
   public:
-    using QLineEdit::QLineEdit;
+    explicit DialogEdit(QWidget* parent, int typed = 0) : QLineEdit(parent), typed_(typed) {
+        if (typed_ <= 0) return;
+        setMaxLength(typed_);
+        connect(this, &QLineEdit::textEdited, this, [this] {
+            // Setting the limit sets the text again, which takes the caret
+            // to the end: only when it changes, and the caret kept.
+            const int limit = std::max<int>(typed_, static_cast<int>(text().size()));
+            if (limit == maxLength()) return;
+            const int caret = cursorPosition();
+            setMaxLength(limit);
+            setCursorPosition(caret);
+        });
+    }
+    void SetGivenText(const QString& t) {
+        if (typed_ > 0) setMaxLength(std::max(typed_, static_cast<int>(t.size())));
+        setText(t);
+    }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
@@ -119,6 +137,9 @@ class DialogEdit : public QLineEdit {
         else
             cursorForward(mark);
     }
+
+  private:
+    int typed_;
 };
 
 // A combo box as a dialog has it. A drop-down list: Left and Right choose the
@@ -189,24 +210,20 @@ int SelectedRow(const QListWidget* list) {
 QFont DialogFont() {
     const QStringList families = QFontDatabase::families();
     QFont font;
-    for (const char* name : Unit1::kFontFamilies) {
-        if (families.contains(FromCp932(name))) {
-            font.setFamily(FromCp932(name));
-            break;
-        }
-    }
+    font.setFamily(FromCp932(Unit1::DialogFontFamily(
+        [&](const char* family) { return families.contains(FromCp932(family)); })));
     font.setPixelSize(Unit1::kFontPixels);
     return font;
 }
 
 Form1Window::Form1Window(Unit1::TForm1& form, Unit1::FormInvoke invoke)
     : form_(form), invoke_(invoke) {
-    setWindowTitle(QString::fromUtf8(Unit1::kFormCaption));
+    setWindowTitle(FromCp932(Unit1::kFormCaption));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(Unit1::kClientWidth, Unit1::kClientHeight);
     setFont(DialogFont());
-    SetBackground(this, 0xFFFFFF);
+    SetBackground(this, Unit1::kWindowGround);
 
     QWidget* previous = nullptr;
     for (const ControlLayout& c : Unit1::kForm1Layout) {
@@ -219,35 +236,13 @@ Form1Window::Form1Window(Unit1::TForm1& form, Unit1::FormInvoke invoke)
         if (previous != nullptr) setTabOrder(previous, w);
         previous = w;
     }
-    auto get = [this](auto*& into, const char* name) {
-        into = static_cast<std::remove_reference_t<decltype(into)>>(widgets_.at(name));
-    };
-    get(PageControl1, "PageControl1");
-    get(LabelA1, "LabelA1");
-    QPushButton** buttons[] = {&Button1, &Button2, &Button3, &Button4, &Button5,
-                               &Button6, &Button7, &Button8, &Button9};
-    for (int i = 0; i < 9; ++i) get(*buttons[i], ("Button" + std::to_string(i + 1)).c_str());
-    get(ComboBox1, "ComboBox1");
-    get(ComboBox3, "ComboBox3");
-    get(CheckBox1, "CheckBox1");
-    get(CBA1, "CBA1");
-    get(CBB1, "CBB1");
-    get(SpeedButton1, "SpeedButton1");
-    get(ListBox1, "ListBox1");
-    get(ListBox2, "ListBox2");
-    get(GroupBoxA, "GroupBoxA");
-    get(GroupBoxB, "GroupBoxB");
-    get(RBA1, "RBA1");
-    get(RBA2, "RBA2");
-    get(RBB1, "RBB1");
-    get(RBB2, "RBB2");
-    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int page) {
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int page) {
         ShowPage(page);
         // A page chosen by the user takes the focus to its tab, as a click does.
-        if (!pushing_) PageControl1->tabBar()->setFocus();
+        if (!pushing_) tabs_->tabBar()->setFocus();
     });
     // A page's accelerator takes the focus to the tabs even on its own page.
-    PageControl1->tabBar()->installEventFilter(this);
+    tabs_->tabBar()->installEventFilter(this);
     ShowPage(0);
 }
 
@@ -257,11 +252,10 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
     QWidget* w = nullptr;
     switch (c.Kind) {
         case ControlKind::PageControl:
-            w = new PageTabs(this);
+            w = tabs_ = new PageTabs(this);
             break;
         case ControlKind::TabSheet:
-            PageControl1 = static_cast<QTabWidget*>(widgets_.at("PageControl1"));
-            PageControl1->addTab(new QWidget, caption);
+            tabs_->addTab(new QWidget, caption);
             return nullptr;
         case ControlKind::Label:
             w = new QLabel(caption, this);
@@ -269,25 +263,9 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
         case ControlKind::GroupBox:
             w = new QGroupBox(this);
             break;
-        case ControlKind::Edit: {
-            // What the user types is limited to 24 characters; a longer text
-            // the window was given stays whole, may be shortened, never grows.
-            auto* e = new DialogEdit(this);
-            const int typed = Unit1::FormEdit(form_, c.Name)->MaxLength;
-            e->setMaxLength(typed);
-            connect(e, &QLineEdit::textEdited, e, [e, typed] {
-                // Setting the limit sets the text again, which takes the caret
-                // to the end: only when it changes, and the caret kept.
-                const int limit = std::max<int>(typed, static_cast<int>(e->text().size()));
-                if (limit == e->maxLength()) return;
-                const int caret = e->cursorPosition();
-                e->setMaxLength(limit);
-                e->setCursorPosition(caret);
-            });
-            Edits[c.Name] = e;
-            w = e;
+        case ControlKind::Edit:
+            w = new DialogEdit(this, Unit1::FormEdit(form_, c.Name)->MaxLength);
             break;
-        }
         case ControlKind::Radio: {
             // Not auto-exclusive: Qt would take the unchecked one out of the
             // Tab order, and the settings may leave both unchecked.
@@ -345,9 +323,7 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
             break;
         }
     }
-    if (c.Kind == ControlKind::Edit || c.Kind == ControlKind::ComboList ||
-        c.Kind == ControlKind::ComboEdit)
-        w->setAttribute(Qt::WA_InputMethodEnabled, false);
+    if (Unit1::TakesNoInputMethod(c.Kind)) w->setAttribute(Qt::WA_InputMethodEnabled, false);
     // The arrow keys move the focus as the declared groups say, not as Qt's
     // buttons would (to any button beside them).
     if (!Unit1::TakesArrows(c.Kind)) w->installEventFilter(this);
@@ -361,97 +337,114 @@ QWidget* Form1Window::Control(const std::string& name) const {
     return it == widgets_.end() ? nullptr : it->second;
 }
 
+void Form1Window::FocusFirst() {
+    Control(Unit1::FirstFocus(form_).Name)->setFocus();
+}
+
 void Form1Window::ShowPage(int page) {
     for (const ControlLayout& c : Unit1::kForm1Layout)
-        if (c.Page >= 0 && c.Kind != ControlKind::TabSheet)
-            widgets_.at(c.Name)->setVisible(c.Page == page);
+        if (QWidget* w = Control(c.Name)) w->setVisible(Unit1::ShownOnPage(c, page));
 }
 
 void Form1Window::Push() {
-    pushing_ = true;
-    pushed_.clear();
-    auto text = [this](QWidget* w, const std::string& bytes) {
-        const QString t = FromCp932(bytes);
-        pushed_[w] = t;
-        return t;
-    };
-    LabelA1->setText(text(LabelA1, form_.LabelA1.Caption));
-    QPalette p = SpeedButton1->palette();
-    p.setColor(QPalette::ButtonText, FromBgr(form_.SpeedButton1.FontColor));
-    SpeedButton1->setPalette(p);
-    for (const ControlLayout& c : Unit1::kForm1Layout) {
-        QWidget* w = Control(c.Name);
-        if (w == nullptr) continue;
-        if (auto* edit = Unit1::FormEdit(form_, c.Name)) {
-            auto* e = static_cast<QLineEdit*>(w);
-            const QString t = text(w, edit->Text);
-            e->setMaxLength(std::max(edit->MaxLength, static_cast<int>(t.size())));
-            e->setText(t);
-        }
-        if (bool* checked = Unit1::FormCheck(form_, c.Name))
-            static_cast<QAbstractButton*>(w)->setChecked(*checked);
-        if (auto* list = Unit1::FormList(form_, c.Name)) {
-            auto* widget = static_cast<QListWidget*>(w);
-            widget->clear();
-            for (const auto& item : list->Items) {
-                widget->addItem(FromCp932(item));
-                widget->item(widget->count() - 1)->setSizeHint(QSize(0, Unit1::kListRowHeight));
-            }
-            widget->setCurrentRow(list->ItemIndex);
-        }
-        if (auto* combo = Unit1::FormCombo(form_, c.Name)) {
-            auto* widget = static_cast<DialogComboBox*>(w);
-            widget->clear();
-            for (const auto& item : combo->Items) widget->addItem(FromCp932(item));
-            widget->Refilled();
-            if (widget->isEditable())
-                widget->setEditText(text(w, combo->Text));
-            else
-                widget->setCurrentIndex(combo->ItemIndex);
-        }
-        if (auto* group = Unit1::PageGroup(form_, c.Page)) {
-            w->setEnabled(group->Enabled);
-            if (c.Kind == ControlKind::GroupBox || c.Kind == ControlKind::Edit)
-                SetBackground(w, group->Color);
-        }
-    }
-    PageControl1->setCurrentIndex(form_.ActivePage);
-    ShowPage(form_.ActivePage);
-    pushing_ = false;
+    mirror_.Push(form_, *this);
 }
 
 void Form1Window::Pull() {
-    // A text the user did not change keeps the form's own bytes.
-    auto bytes = [this](QWidget* w, const QString& now, std::string& into) {
-        const auto it = pushed_.find(w);
-        if (it == pushed_.end() || it->second != now) into = ToCp932(now);
-    };
-    for (const ControlLayout& c : Unit1::kForm1Layout) {
-        QWidget* w = Control(c.Name);
-        if (w == nullptr) continue;
-        if (auto* edit = Unit1::FormEdit(form_, c.Name))
-            bytes(w, static_cast<QLineEdit*>(w)->text(), edit->Text);
-        if (bool* checked = Unit1::FormCheck(form_, c.Name))
-            *checked = static_cast<QAbstractButton*>(w)->isChecked();
-        if (auto* list = Unit1::FormList(form_, c.Name))
-            list->ItemIndex = SelectedRow(static_cast<QListWidget*>(w));
-        if (auto* combo = Unit1::FormCombo(form_, c.Name)) {
-            auto* widget = static_cast<QComboBox*>(w);
-            if (widget->isEditable())
-                bytes(w, widget->currentText(), combo->Text);
-            else
-                combo->ItemIndex = widget->currentIndex();
-        }
-    }
-    // The page the user is on stays when the form's state comes back.
-    form_.ActivePage = PageControl1->currentIndex();
+    mirror_.Pull(form_, *this);
 }
 
 void Form1Window::Fire(int event) {
     if (event == Unit1::kNoEvent) return;
-    Pull();
-    invoke_(form_, static_cast<FormEvent>(event));
-    if (!closingForForm_) Push();
+    mirror_.Fire(form_, *this, invoke_, static_cast<FormEvent>(event));
+}
+
+QString Form1Window::Shown(const std::string& bytes) const {
+    return FromCp932(bytes);
+}
+
+std::string Form1Window::Bytes(const QString& text) const {
+    return ToCp932(text);
+}
+
+QString Form1Window::GetText(const ControlLayout& c) const {
+    QWidget* w = Control(c.Name);
+    if (c.Kind == ControlKind::Edit) return static_cast<QLineEdit*>(w)->text();
+    if (c.Kind == ControlKind::ComboEdit) return static_cast<QComboBox*>(w)->currentText();
+    return static_cast<QLabel*>(w)->text();
+}
+
+void Form1Window::SetText(const ControlLayout& c, const QString& text) {
+    QWidget* w = Control(c.Name);
+    if (c.Kind == ControlKind::Edit)
+        static_cast<DialogEdit*>(w)->SetGivenText(text);
+    else if (c.Kind == ControlKind::ComboEdit)
+        static_cast<QComboBox*>(w)->setEditText(text);
+    else
+        static_cast<QLabel*>(w)->setText(text);
+}
+
+bool Form1Window::GetCheck(const ControlLayout& c) const {
+    return static_cast<QAbstractButton*>(Control(c.Name))->isChecked();
+}
+
+void Form1Window::SetCheck(const ControlLayout& c, bool checked) {
+    static_cast<QAbstractButton*>(Control(c.Name))->setChecked(checked);
+}
+
+void Form1Window::SetItems(const ControlLayout& c, const std::vector<std::string>& items) {
+    if (c.Kind == ControlKind::ListBox) {
+        auto* list = static_cast<QListWidget*>(Control(c.Name));
+        list->clear();
+        for (const auto& item : items) {
+            list->addItem(FromCp932(item));
+            list->item(list->count() - 1)->setSizeHint(QSize(0, Unit1::kListRowHeight));
+        }
+        return;
+    }
+    auto* combo = static_cast<DialogComboBox*>(Control(c.Name));
+    combo->clear();
+    for (const auto& item : items) combo->addItem(FromCp932(item));
+    combo->Refilled();
+}
+
+int Form1Window::GetRow(const ControlLayout& c) const {
+    if (c.Kind == ControlKind::ListBox)
+        return SelectedRow(static_cast<QListWidget*>(Control(c.Name)));
+    return static_cast<QComboBox*>(Control(c.Name))->currentIndex();
+}
+
+void Form1Window::SetRow(const ControlLayout& c, int row) {
+    if (c.Kind == ControlKind::ListBox)
+        static_cast<QListWidget*>(Control(c.Name))->setCurrentRow(row);
+    else
+        static_cast<QComboBox*>(Control(c.Name))->setCurrentIndex(row);
+}
+
+void Form1Window::SetFontColour(const ControlLayout& c, int bgr) {
+    QWidget* w = Control(c.Name);
+    QPalette p = w->palette();
+    p.setColor(QPalette::ButtonText, FromBgr(bgr));
+    w->setPalette(p);
+}
+
+void Form1Window::SetLook(const ControlLayout& c, Unit1::ControlLook look) {
+    QWidget* w = Control(c.Name);
+    if (w == nullptr) return;  // a tab: part of the tab control
+    w->setEnabled(look.Enabled);
+    // The group and its frames are filled; the rest lies on them. An edit's
+    // own ground is its base colour.
+    if (c.Kind == ControlKind::GroupBox || c.Kind == ControlKind::Edit)
+        SetBackground(w, look.Ground);
+}
+
+int Form1Window::GetPage() const {
+    return tabs_->currentIndex();
+}
+
+void Form1Window::SetPage(int page) {
+    tabs_->setCurrentIndex(page);
+    ShowPage(page);
 }
 
 void Form1Window::CloseForForm() {
@@ -460,8 +453,8 @@ void Form1Window::CloseForForm() {
 }
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Shortcut && watched == PageControl1->tabBar())
-        PageControl1->tabBar()->setFocus(Qt::ShortcutFocusReason);
+    if (event->type() == QEvent::Shortcut && watched == tabs_->tabBar())
+        tabs_->tabBar()->setFocus(Qt::ShortcutFocusReason);
     // An arrow key on a control that does not use it moves the focus within
     // the control's group; a radio button it reaches is checked.
     if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
@@ -485,7 +478,7 @@ bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
 
 void Form1Window::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        Fire(static_cast<int>(FormEvent::Button2));
+        Fire(static_cast<int>(Unit1::EventOfKind(ControlKind::CancelButton)));
         return;
     }
     QDialog::keyPressEvent(event);

@@ -1,31 +1,24 @@
 // The window of TForm1: it mirrors the form's controls and forwards events.
-// All behaviour stays in the form; this only copies state in and out. The
-// controls are built from the form's declared layout, in its order.
+// All behaviour stays in the form, and what both windows do alike in the
+// core's dialog rules and mirror; this builds the widgets from the declared
+// layout, in its order, reads and writes their values, and turns Qt's events
+// into the form's.
 #pragma once
 
 #include <QDialog>
 #include <map>
 #include <string>
-#include <vector>
 
+#include "Unit1/DialogMirror.h"
 #include "Unit1/Form.h"
 #include "Unit1/Layout.h"
 #include "Unit1/Platform.h"
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
 class QTabWidget;
-class QToolButton;
 
 namespace qtview {
 
-class Form1Window : public QDialog {
+class Form1Window : public QDialog, private Unit1::ControlValues<QString> {
   public:
     Form1Window(Unit1::TForm1& form, Unit1::FormInvoke invoke);
 
@@ -36,19 +29,12 @@ class Form1Window : public QDialog {
     void CloseForForm();
     // The widget of a control by its form name; null for a name not built.
     QWidget* Control(const std::string& name) const;
-
-    // The widgets under their form names, for tests and pictures.
-    QTabWidget* PageControl1;
-    QLabel* LabelA1;
-    QPushButton *Button1, *Button2, *Button3, *Button4, *Button5, *Button6, *Button7, *Button8,
-        *Button9;
-    QComboBox *ComboBox1, *ComboBox3;
-    QCheckBox *CheckBox1, *CBA1, *CBB1;
-    QToolButton* SpeedButton1;
-    QListWidget *ListBox1, *ListBox2;
-    QGroupBox *GroupBoxA, *GroupBoxB;
-    QRadioButton *RBA1, *RBA2, *RBB1, *RBB2;
-    std::map<std::string, QLineEdit*> Edits;  // "EditA1" .. "EditB8"
+    template <class Widget>
+    Widget* Control(const std::string& name) const {
+        return qobject_cast<Widget*>(Control(name));
+    }
+    // Gives the keyboard focus to the control the form's rules say.
+    void FocusFirst();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -61,19 +47,35 @@ class Form1Window : public QDialog {
     void ShowPage(int page);
     void Fire(int event);
 
+    // The widgets' values, for the mirror.
+    QString Shown(const std::string& bytes) const override;
+    std::string Bytes(const QString& text) const override;
+    QString GetText(const Unit1::ControlLayout& c) const override;
+    void SetText(const Unit1::ControlLayout& c, const QString& text) override;
+    bool GetCheck(const Unit1::ControlLayout& c) const override;
+    void SetCheck(const Unit1::ControlLayout& c, bool checked) override;
+    void SetItems(const Unit1::ControlLayout& c, const std::vector<std::string>& items) override;
+    int GetRow(const Unit1::ControlLayout& c) const override;
+    void SetRow(const Unit1::ControlLayout& c, int row) override;
+    void SetFontColour(const Unit1::ControlLayout& c, int bgr) override;
+    void SetLook(const Unit1::ControlLayout& c, Unit1::ControlLook look) override;
+    int GetPage() const override;
+    void SetPage(int page) override;
+    void Pushing() override { pushing_ = true; }
+    void Pushed() override { pushing_ = false; }
+
     Unit1::TForm1& form_;
     Unit1::FormInvoke invoke_;
+    Unit1::DialogMirror<QString> mirror_;
+    QTabWidget* tabs_ = nullptr;
     bool closingForForm_ = false;
     bool pushing_ = false;
     std::map<std::string, QWidget*> widgets_;
     // The declared row of each widget.
     std::map<const QObject*, const Unit1::ControlLayout*> rows_;
-    // The text each edit showed when pushed: an edit the user left alone keeps
-    // its bytes exactly, even bytes code page 932 cannot show.
-    std::map<QWidget*, QString> pushed_;
 };
 
-// The font of the window: the host's Gothic where it exists, else a Japanese Gothic.
+// The font of the window: the family the dialog's rules choose.
 QFont DialogFont();
 
 }  // namespace qtview

@@ -3,10 +3,8 @@
 #include <xcb/xcb.h>
 
 #include <QColorDialog>
-#include <QComboBox>
 #include <QCursor>
 #include <QScreen>
-#include <QTabWidget>
 #include <cstdlib>
 #include <cstring>
 
@@ -62,8 +60,8 @@ Unit1::ScreenPoint QtPlatform::WindowSize() {
     QScreen* screen = QGuiApplication::screenAt(QCursor::pos());
     if (screen == nullptr) screen = QGuiApplication::primaryScreen();
     const qreal scale = screen != nullptr ? screen->devicePixelRatio() : 1.0;
-    const Frame f = FrameExtents(qRound(Unit1::kClientWidth * scale),
-                                 qRound(Unit1::kClientHeight * scale));
+    const Frame f =
+        FrameExtents(qRound(Unit1::kClientWidth * scale), qRound(Unit1::kClientHeight * scale));
     return {Unit1::kClientWidth + qRound((f.Left + f.Right) / scale),
             Unit1::kClientHeight + qRound((f.Top + f.Bottom) / scale)};
 }
@@ -81,10 +79,7 @@ void QtPlatform::ShowAt(Unit1::TForm1& form, int left, int top) {
     window_ = &window;
     window.Push();
     window.move(left, top);
-    if (form.FocusedControl == "ComboBox1")
-        window.ComboBox1->setFocus();
-    else
-        window.PageControl1->setFocus();
+    window.FocusFirst();
     window.exec();
     window_ = nullptr;
 }

@@ -12,13 +12,15 @@ bash scripts/build-windows.sh >/dev/null
 source tests/dialog_support.sh
 source tests/wine_prefix.sh
 work=$(mktemp -d)
-xvfb=
-trap 'wine_prefix_done; kill "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 build/t742layout >"$work/layout"
-start_display
-apply_scale wine
+read -r display xvfb wm < <(start_display) || { echo "no display came up" >&2; exit 1; }
+export DISPLAY=$display
+trap 'wine_prefix_done; kill "$wm" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+apply_scale "$display_scale" wine
 wineserver -k 2>/dev/null || true
-suffix=$([ "$scale" = 1 ] || awk -v s="$scale" 'BEGIN { printf "-%d", s * 100 + 0.5 }')
+wineserver -p
+title=$(window_title "$work/layout")
+suffix=$([ "$display_scale" = 1 ] || echo "-$(scaled 100 "$display_scale")")
 
 # The arc page's mode with a few list entries and a chosen colour and width.
 sample() {
@@ -31,25 +33,26 @@ sample() {
     'S=1 A=100 B=100 C=80 D=40 E=30 J=1 F=20 G=0 H=90' >"$1/t742.lst"
 }
 
+# Shows the dialog of the program (COMMAND...) in DIR and captures its pages
+# as docs/PREFIX-pageN.png, each once the display's programs and the window's
+# (PIDS and its own) are idle.
 shoot() {
-  local prefix=$1 dir=$2
-  shift 2
-  xdotool mousemove 512 384
+  local prefix=$1 dir=$2 pids=$3 app window origin l r t b w h page
+  shift 3
+  xdotool mousemove "$cursor_x" "$cursor_y"
   (cd "$dir" && exec "$@" 2 6) >/dev/null 2>&1 &
-  local app=$!
-  wait_for_window
-  sleep 1
-  local l r t b ox oy w h
-  read -r l r t b < <(frame_extents)
-  read -r w h < <(client_size "$work/layout")
+  app=$!
+  window=$(wait_for_window "$title" "$app") || { echo "no window from $*" >&2; return 1; }
+  settle $pids $app || true
+  read -r l r t b < <(frame_extents "$window")
+  read -r w h < <(client_size "$work/layout" "$display_scale")
+  origin=$(client_origin "$window")
   for page in 1 2 3 4; do
-    xdotool mousemove $(control_centre "$work/layout" "TabSheet$page") click 1
-    xdotool mousemove 0 0
-    sleep 0.5
-    read -r ox oy < <(client_origin)
+    xdotool mousemove $(control_centre "$work/layout" "$origin" "$display_scale" "TabSheet$page") \
+      click 1 mousemove 0 0
+    settle $pids $app || true
     env -u QT_SCALE_FACTOR build/qtview/t742capture "docs/$prefix-page$page$suffix.png" \
-      $((ox - l)) $((oy - t)) \
-      $((w + l + r)) $((h + t + b)) 2>/dev/null
+      $((${origin% *} - l)) $((${origin#* } - t)) $((w + l + r)) $((h + t + b)) 2>/dev/null
   done
   xdotool key Escape
   wait "$app"
@@ -57,6 +60,6 @@ shoot() {
 
 sample "$work/qt" && cp build/t742 build/libt742view.so "$work/qt/"
 sample "$work/win" && cp build-win/t742.exe "$work/win/"
-shoot dialog "$work/qt" ./t742
-shoot win32-dialog "$work/win" wine ./t742.exe
+shoot dialog "$work/qt" "$xvfb $wm" ./t742
+shoot win32-dialog "$work/win" "$xvfb $wm $(wine_server_pid)" wine ./t742.exe
 ls docs/dialog-page*$suffix.png docs/win32-dialog-page*$suffix.png

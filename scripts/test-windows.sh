@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The Windows program, built here with MinGW-w64 and tested under Wine: the
 # test suite, hundreds of pseudo-random runs compared byte for byte with the
-# Linux build, the dialog scenarios on the Win32 and the Qt window at two
-# display scales, and random user sessions played on both windows (SESSIONS of
-# them, 30 by default).
+# Linux build, the dialog scenarios on the Win32 and the Qt window (the
+# release builds) at two display scales, and random user sessions played on
+# both windows (SESSIONS of them, 30 by default).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-windows.sh
@@ -13,9 +13,9 @@ bash scripts/build-windows.sh >/dev/null
 source tests/wine_prefix.sh
 echo "== the test suite under Wine, its window tests on a virtual display"
 source tests/dialog_support.sh
-xvfb=
-trap 'wine_prefix_done; kill "$xvfb" 2>/dev/null || true' EXIT
-start_display
+read -r display xvfb wm < <(start_display) || { echo "no display came up"; exit 1; }
+export DISPLAY=$display
+trap 'wine_prefix_done; kill "$wm" "$xvfb" 2>/dev/null || true' EXIT
 # Wine binds its windows to the display of the first program its server runs.
 wineserver -k 2>/dev/null || true
 (cd build-win/tests && wine ./t742_tests.exe --gtest_brief=1)
@@ -24,7 +24,7 @@ tests/no_fault_hook.sh build-win/tests/t742_faults.exe build-win/t742.exe
 
 echo "== t742.exe against the Linux build, ${CASES:=300} pseudo-random runs"
 log=$(mktemp -d)
-trap 'wine_prefix_done; kill "$xvfb" 2>/dev/null || true; rm -rf "$log"' EXIT
+trap 'wine_prefix_done; kill "$wm" "$xvfb" 2>/dev/null || true; rm -rf "$log"' EXIT
 build/tests/t742crosscheck "$CASES" 742 "$log/linux.log"
 (cd build-win/tests && wine ./t742crosscheck.exe "$CASES" 742 "$(winepath -w "$log/windows.log")")
 if cmp "$log/linux.log" "$log/windows.log"; then
@@ -34,7 +34,7 @@ else
 fi
 
 wineserver -k 2>/dev/null || true
-kill "$xvfb" 2>/dev/null || true
+kill "$wm" "$xvfb" 2>/dev/null || true
 
 echo "== the dialog scenarios on both windows, at 100 % and at 150 % (Wine at 144 dpi)"
 tests/dialog_scenarios.sh tests/scenarios/dialog.txt build/t742layout qt=build wine=build-win

@@ -17,6 +17,7 @@
 
 #include "TestSupport.h"
 #include "Unit1/Form.h"
+#include "Unit1/Layout.h"
 #include "qtview/Form1Window.h"
 #include "qtview/QtPlatform.h"
 
@@ -58,34 +59,37 @@ TEST_F(QtView, CaptionsDefaultsAndLimits) {
     Show({"2", "6"}, [this](qtview::Form1Window& w) {
         EXPECT_EQ(w.windowTitle(), "Velmora");
         EXPECT_EQ(w.size(), QSize(414, 223));
-        EXPECT_EQ(w.PageControl1->count(), 4);
-        EXPECT_EQ(w.PageControl1->tabText(0), U("設定(&S)"));
-        EXPECT_EQ(w.PageControl1->tabText(3), U("設定リスト(&L)"));
-        EXPECT_EQ(w.PageControl1->currentIndex(), 2);
-        EXPECT_EQ(w.Button1->text(), U("OK(&Y)"));
-        EXPECT_EQ(w.Button2->text(), U("キャンセル(&N)"));
-        EXPECT_TRUE(w.Button1->isDefault());
-        EXPECT_EQ(w.Button9->text(), U("→　削　除　(&D)"));
-        EXPECT_EQ(w.LabelA1->text(), U("軸角：0°"));
-        EXPECT_EQ(w.ComboBox1->count(), 266);
-        EXPECT_EQ(w.ComboBox1->itemText(0), U("現在線色"));
-        EXPECT_EQ(w.ComboBox1->itemText(10), U("SXF-1"));
-        EXPECT_EQ(w.ComboBox1->currentIndex(), 0);
-        EXPECT_EQ(w.ComboBox3->count(), 12);
-        EXPECT_EQ(w.ComboBox3->currentText(), "");
-        EXPECT_EQ(w.Edits.at("EditA1")->text(), "100");
-        EXPECT_EQ(w.Edits.at("EditB8")->text(), "360");
-        EXPECT_EQ(w.Edits.at("EditA6")->text(), "50");
-        EXPECT_TRUE(w.RBA1->isChecked());
-        EXPECT_FALSE(w.RBB2->isChecked());
-        EXPECT_FALSE(w.GroupBoxA->isEnabled());
-        EXPECT_EQ(w.GroupBoxA->palette().color(QPalette::Window), QColor(0xC0, 0xC0, 0xC0));
-        EXPECT_TRUE(w.GroupBoxB->isEnabled());
-        for (auto& [name, edit] : w.Edits)
-            EXPECT_FALSE(edit->testAttribute(Qt::WA_InputMethodEnabled)) << name;
+        EXPECT_EQ(w.Control<QTabWidget>("PageControl1")->count(), 4);
+        EXPECT_EQ(w.Control<QTabWidget>("PageControl1")->tabText(0), U("設定(&S)"));
+        EXPECT_EQ(w.Control<QTabWidget>("PageControl1")->tabText(3), U("設定リスト(&L)"));
+        EXPECT_EQ(w.Control<QTabWidget>("PageControl1")->currentIndex(), 2);
+        EXPECT_EQ(w.Control<QPushButton>("Button1")->text(), U("OK(&Y)"));
+        EXPECT_EQ(w.Control<QPushButton>("Button2")->text(), U("キャンセル(&N)"));
+        EXPECT_TRUE(w.Control<QPushButton>("Button1")->isDefault());
+        EXPECT_EQ(w.Control<QPushButton>("Button9")->text(), U("→　削　除　(&D)"));
+        EXPECT_EQ(w.Control<QLabel>("LabelA1")->text(), U("軸角：0°"));
+        EXPECT_EQ(w.Control<QComboBox>("ComboBox1")->count(), 266);
+        EXPECT_EQ(w.Control<QComboBox>("ComboBox1")->itemText(0), U("現在線色"));
+        EXPECT_EQ(w.Control<QComboBox>("ComboBox1")->itemText(10), U("SXF-1"));
+        EXPECT_EQ(w.Control<QComboBox>("ComboBox1")->currentIndex(), 0);
+        EXPECT_EQ(w.Control<QComboBox>("ComboBox3")->count(), 12);
+        EXPECT_EQ(w.Control<QComboBox>("ComboBox3")->currentText(), "");
+        EXPECT_EQ(w.Control<QLineEdit>("EditA1")->text(), "100");
+        EXPECT_EQ(w.Control<QLineEdit>("EditB8")->text(), "360");
+        EXPECT_EQ(w.Control<QLineEdit>("EditA6")->text(), "50");
+        EXPECT_TRUE(w.Control<QRadioButton>("RBA1")->isChecked());
+        EXPECT_FALSE(w.Control<QRadioButton>("RBB2")->isChecked());
+        EXPECT_FALSE(w.Control<QGroupBox>("GroupBoxA")->isEnabled());
+        EXPECT_EQ(w.Control<QGroupBox>("GroupBoxA")->palette().color(QPalette::Window),
+                  QColor(0xC0, 0xC0, 0xC0));
+        EXPECT_TRUE(w.Control<QGroupBox>("GroupBoxB")->isEnabled());
+        for (const Unit1::ControlLayout& c : Unit1::kForm1Layout) {
+            if (c.Kind != Unit1::ControlKind::Edit) continue;
+            EXPECT_FALSE(w.Control(c.Name)->testAttribute(Qt::WA_InputMethodEnabled)) << c.Name;
+        }
         // A 25th typed character is refused; a longer text given stays whole
         // and takes no more, but may be shortened.
-        QLineEdit* e = w.Edits.at("EditB1");
+        QLineEdit* e = w.Control<QLineEdit>("EditB1");
         e->clear();
         QTest::keyClicks(e, QString(25, '7'));
         EXPECT_EQ(e->text(), QString(24, '7'));
@@ -106,11 +110,11 @@ TEST_F(QtView, CaptionsDefaultsAndLimits) {
 TEST_F(QtView, EnterPressesOk) {
     dir.Write("JWC_TEMP.TXT", "hp1 10 20\r\n");
     Show({"1", "6"}, [](qtview::Form1Window& w) {
-        QLineEdit* radius = w.Edits.at("EditA1");
+        QLineEdit* radius = w.Control<QLineEdit>("EditA1");
         radius->setFocus();
         radius->selectAll();
         QTest::keyClicks(radius, "25");
-        w.ComboBox3->setEditText("30");
+        w.Control<QComboBox>("ComboBox3")->setEditText("30");
         QTest::keyClick(radius, Qt::Key_Return);
     });
     EXPECT_EQ(SplitCrLf(dir.Read("JWC_TEMP.TXT")),
@@ -123,10 +127,10 @@ TEST_F(QtView, EnterPressesOk) {
 
 TEST_F(QtView, EnterInTheWidthBoxPressesOk) {
     Show({"1", "6"}, [](qtview::Form1Window& w) {
-        w.PageControl1->setCurrentIndex(0);
-        w.ComboBox3->setFocus();
-        QTest::keyClicks(w.ComboBox3, "45");
-        QTest::keyClick(w.ComboBox3, Qt::Key_Return);
+        w.Control<QTabWidget>("PageControl1")->setCurrentIndex(0);
+        w.Control<QComboBox>("ComboBox3")->setFocus();
+        QTest::keyClicks(w.Control<QComboBox>("ComboBox3"), "45");
+        QTest::keyClick(w.Control<QComboBox>("ComboBox3"), Qt::Key_Return);
     });
     const auto settings = SplitCrLf(dir.Read("t742.dat"));
     ASSERT_EQ(settings.size(), 32u);
@@ -135,9 +139,9 @@ TEST_F(QtView, EnterInTheWidthBoxPressesOk) {
 
 TEST_F(QtView, EscapeCancelsButKeepsListEdits) {
     Show({"1", "6"}, [](qtview::Form1Window& w) {
-        w.Edits.at("EditA1")->setText("55");
-        QTest::mouseClick(w.Button5, Qt::LeftButton);  // register a preset
-        EXPECT_EQ(w.ListBox2->count(), 1);
+        w.Control<QLineEdit>("EditA1")->setText("55");
+        QTest::mouseClick(w.Control<QPushButton>("Button5"), Qt::LeftButton);  // register a preset
+        EXPECT_EQ(w.Control<QListWidget>("ListBox2")->count(), 1);
         QTest::keyClick(&w, Qt::Key_Escape);
     });
     EXPECT_FALSE(dir.Exists("t742.dat"));
@@ -149,8 +153,8 @@ TEST_F(QtView, TextRoundTripsAsCodePage932) {
     // Bytes that code page 932 cannot show stay as they were unless edited.
     dir.Write("t742.dat", "0\r\n0\r\n0\r\n0\r\n0\r\n-1\r\n\xff\xfe\r\n");
     Show({}, [](qtview::Form1Window& w) {
-        w.Edits.at("EditA2")->setText(U("半径１"));
-        QTest::mouseClick(w.Button1, Qt::LeftButton);
+        w.Control<QLineEdit>("EditA2")->setText(U("半径１"));
+        QTest::mouseClick(w.Control<QPushButton>("Button1"), Qt::LeftButton);
     });
     const auto settings = SplitCrLf(dir.Read("t742.dat"));
     ASSERT_EQ(settings.size(), 32u);

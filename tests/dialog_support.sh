@@ -1,75 +1,127 @@
 # Shared by the tests and pictures of the real windows: sourced, not run.
+# Every function is told what it works on by its arguments.
 
-# The display scale, SCALE=1.5 for 150 %: the layout's places are those of a
-# 96 dpi screen and are multiplied by it.
-scale=${SCALE:-1}
+# The virtual screen, and where the mouse stands when a window opens: its
+# middle, on which the window is centred.
+readonly screen_width=1024 screen_height=768
+readonly cursor_x=$((screen_width / 2)) cursor_y=$((screen_height / 2))
+# The display scale of this run: SCALE=1.5 is 150 %. The layout's places are
+# those of a 96 dpi screen and are multiplied by it.
+readonly display_scale=${SCALE:-1}
 
-# Gives the windows started from now on the display scale: Qt its scale
-# factor, Wine (when its prefix is given, as WINEPREFIX) the screen's DPI.
+# LENGTH at SCALE, rounded: "scaled 96 1.5" is 144.
+scaled() {
+  awk -v n="$1" -v s="$2" 'BEGIN { printf "%d\n", n * s + 0.5 }'
+}
+
+# Gives the windows started from now on the display scale SCALE: Qt its scale
+# factor, and with "wine" Wine (its prefix in WINEPREFIX) the screen's DPI.
 apply_scale() {
-  export QT_SCALE_FACTOR=$scale
-  [ $# -eq 0 ] && return 0
+  export QT_SCALE_FACTOR=$1
+  [ "${2:-}" = wine ] || return 0
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
-    /d "$(awk -v s="$scale" 'BEGIN { printf "%d", 96 * s + 0.5 }')" /f >/dev/null 2>&1
+    /d "$(scaled 96 "$1")" /f >/dev/null 2>&1
 }
 
 # Starts Xvfb on a display number that no other X server holds (chosen by Xvfb
-# itself), exports DISPLAY, and starts a window manager, so that windows have
-# frames and a close box as on a desktop. The server's pid is in $xvfb. Without
-# -noreset the server resets whenever its last client leaves and refuses a
-# program that connects at that moment.
+# itself) and a window manager, so that windows have frames and a close box as
+# on a desktop; prints "DISPLAY XVFB-PID WM-PID" once the manager is up, and
+# nothing when it does not come up. Without -noreset the server resets
+# whenever its last client leaves and refuses a program that connects then.
 start_display() {
-  local fd
+  local fd xvfb wm
   fd=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fd" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp -noreset \
+    3>"$fd" >/dev/null 2>&1 &
   xvfb=$!
-  for _ in $(seq 100); do [ -s "$fd" ] && break; sleep 0.1; done
-  export DISPLAY=:$(cat "$fd")
+  until [ -s "$fd" ]; do kill -0 "$xvfb" 2>/dev/null || return 1; sleep 0.02; done
+  local display=:$(cat "$fd")
   rm -f "$fd"
-  openbox --sm-disable >/dev/null 2>&1 &
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
-    sleep 0.1
+  DISPLAY=$display openbox --sm-disable >/dev/null 2>&1 &
+  wm=$!
+  local i
+  for ((i = 0; i < 500; i++)); do
+    if DISPLAY=$display xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+      echo "$display $xvfb $wm"
+      return 0
+    fi
+    sleep 0.02
   done
-  echo "no window manager came up"
+  kill "$wm" "$xvfb" 2>/dev/null
   return 1
 }
 
-# Waits for the dialog's window to be shown; its id is in $window.
+# The dialog's title, as t742layout prints it into LAYOUT.
+window_title() {
+  sed -n 's/^Title //p' "$1" | iconv -f CP932 -t UTF-8
+}
+
+# Waits for the window titled TITLE to be shown and prints its id; gives up
+# after half a minute, or as soon as the process PID (if given) has ended.
 wait_for_window() {
-  window=
-  for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null | head -1 || true)
-    [ -n "$window" ] && return 0
-    sleep 0.1
+  local title=$1 pid=${2:-} i w
+  for ((i = 0; i < 600; i++)); do
+    w=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | head -1)
+    [ -n "$w" ] && echo "$w" && return 0
+    [ -n "$pid" ] && ! kill -0 "$pid" 2>/dev/null && return 1
+    sleep 0.05
   done
   return 1
+}
+
+# Waits until the processes PID... have done all that they were given to do:
+# no thread running or runnable, and no processor time used, over two samples
+# 10 ms apart. After an input event, the programs it passes through (the X
+# server, the window manager, the window's program and, under Wine, its
+# server) are idle only once it has had its effect: each wakes the next, which
+# counts as runnable from then on, however loaded the machine is. Gives up
+# after ten seconds of activity.
+settle() {
+  local quiet=0 before=-1 ticks busy i p f line
+  local -a stat
+  # A pause without starting a process: a read that times out.
+  [ -n "${settle_pause_fd:-}" ] || exec {settle_pause_fd}<> <(:)
+  for ((i = 0; i < 1000 && quiet < 2; i++)); do
+    ticks=0 busy=0
+    for p; do
+      for f in /proc/"$p"/task/*/stat; do
+        read -r line 2>/dev/null <"$f" || continue
+        stat=(${line##*) })  # state, ..., utime (12th), stime (13th)
+        [[ ${stat[0]} == [RD] ]] && busy=1
+        ticks=$((ticks + stat[11] + stat[12]))
+      done
+    done
+    if ((busy == 0 && ticks == before)); then quiet=$((quiet + 1)); else quiet=0; fi
+    before=$ticks
+    read -rt 0.01 -u "$settle_pause_fd" || true
+  done
+  ((quiet >= 2))
 }
 
 # The window's client area on the screen: "X Y".
 client_origin() {
-  xwininfo -id "$window" |
+  xwininfo -id "$1" |
     awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} END{print x, y}'
 }
 
 # The frame the window manager drew around the window: "LEFT RIGHT TOP BOTTOM".
 frame_extents() {
-  xprop -id "$window" _NET_FRAME_EXTENTS | tr -dc '0-9,' | tr ',' ' '
+  xprop -id "$1" _NET_FRAME_EXTENTS | tr -dc '0-9,' | tr ',' ' '
   echo
 }
 
-# The client area's size in LAYOUT, what t742layout printed, at the display
-# scale: "WIDTH HEIGHT".
+# The client area's size in LAYOUT, what t742layout printed, at SCALE:
+# "WIDTH HEIGHT".
 client_size() {
-  awk -v s="$scale" '$1 == "ClientArea" { printf "%d %d\n", $5 * s + 0.5, $6 * s + 0.5 }' "$1"
+  awk -v s="$2" '$1 == "ClientArea" { printf "%d %d\n", $5 * s + 0.5, $6 * s + 0.5 }' "$1"
 }
 
-# The centre of a control, or of row ROW of a list box, on the screen at the
-# display scale: "X Y". LAYOUT is what t742layout printed.
+# The centre of control NAME, or of row ROW of a list box, on the screen at
+# SCALE, the window's client area being at ORIGIN ("X Y"): "X Y". LAYOUT is
+# what t742layout printed.
 control_centre() {
-  local layout=$1 name=$2 row=${3:-} ox oy
-  read -r ox oy < <(client_origin)
-  awk -v n="$name" -v r="$row" -v ox="$ox" -v oy="$oy" -v s="$scale" '
+  local layout=$1 origin=$2 scale=$3 name=$4 row=${5:-}
+  awk -v n="$name" -v r="$row" -v ox="${origin% *}" -v oy="${origin#* }" -v s="$scale" '
     $1 == "RowHeight" { rh = $6 }
     $1 == n { x = $3; y = $4; w = $5; h = $6; found = 1 }
     END {

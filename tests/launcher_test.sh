@@ -16,29 +16,33 @@ tmp=$(mktemp -d)
 # As on a Japanese desktop: cmd reads the batch and writes echo in code page 932.
 export LANG=ja_JP.UTF-8
 source tests/dialog_support.sh
-xvfb= presser=
+read -r display xvfb wm < <(start_display) || { echo "launchers: no display came up" >&2; exit 1; }
+export DISPLAY=$display
+presser=
 stop_wine() {
   wine_prefix_done
-  kill $presser "$xvfb" 2>/dev/null || true
+  kill $presser "$wm" "$xvfb" 2>/dev/null || true
   rm -rf "$tmp"
 }
 trap stop_wine EXIT
-start_display
-# Presses OK (Enter) in every dialog that shows, for as long as the test runs.
+# One server for all the runs below, bound to this display.
+wineserver -k 2>/dev/null || true
+wineserver -p 2>/dev/null || true
+# Presses OK (Enter) in every dialog titled TITLE that shows, once it and the
+# programs PIDS (the display's, Wine's server) are idle, for as long as the
+# test runs.
 press_ok() {
+  local title=$1 pids=$2 w
   while :; do
-    for w in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null); do
-      sleep 0.3
-      xdotool windowactivate --sync "$w" key Return 2>/dev/null || true
+    for w in $(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null); do
+      settle $pids $(xdotool getwindowpid "$w" 2>/dev/null) || true
+      timeout 10 xdotool windowactivate --sync "$w" key Return 2>/dev/null || true
     done
     sleep 0.1
   done
 }
-press_ok &
+press_ok "$(window_title <("$build/t742layout"))" "$xvfb $wm $(wine_server_pid)" &
 presser=$!
-# One server for all the runs below, bound to this display.
-wineserver -k 2>/dev/null || true
-wineserver -p 2>/dev/null || true
 dir="$tmp/外部変形 t742" direct="$tmp/direct"
 mkdir -p "$dir" "$direct"
 "$build/t742launchers" "$dir" >/dev/null

@@ -12,6 +12,17 @@ if [ -z "${T742_WINE_PREFIX_OWNER:-}" ]; then
   wineserver -w 2>/dev/null || true
 fi
 
+# The process id of this prefix's server, once it runs: the server works in a
+# folder named after the prefix's device and inode.
+wine_server_pid() {
+  local folder p
+  folder=$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))
+  for p in $(pgrep -u "$(id -u)" wineserver); do
+    [[ $(readlink "/proc/$p/cwd" 2>/dev/null) == */"$folder" ]] && echo "$p" && return 0
+  done
+  return 1
+}
+
 # Ends this run's Wine programs; the script that made the prefix removes it.
 wine_prefix_done() {
   wineserver -k 2>/dev/null || true

@@ -1,6 +1,7 @@
 // Prints the dialog's declared layout, one control a line, for the tests that
 // drive the real windows:  NAME PAGE X Y WIDTH HEIGHT  (client area pixels),
-// then the client area's size and the list rows' height.
+// then the client area's size, the list rows' height and, as "Title TEXT",
+// the window's title (code page 932).
 #include <cstdio>
 
 #include "Unit1/Layout.h"
@@ -12,5 +13,6 @@ int main() {
     }
     std::printf("ClientArea -1 0 0 %d %d\n", Unit1::kClientWidth, Unit1::kClientHeight);
     std::printf("RowHeight -1 0 0 0 %d\n", Unit1::kListRowHeight);
+    std::printf("Title %s\n", Unit1::kFormCaption);
     return 0;
 }

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "Unit1/DialogRules.h"
 #include "Unit1/Layout.h"
 #include "figures/Figure.h"
 
@@ -97,16 +98,9 @@ class Session {
         }
     }
 
-    bool Visible(const ControlLayout& c) const {
-        return c.Page < 0 || c.Kind == ControlKind::TabSheet || c.Page == page_;
-    }
     bool Usable(const ControlLayout& c) const {
-        return Visible(c) && (c.Kind == ControlKind::TabSheet || c.Page < 0 || enabled_[c.Page]);
-    }
-    const ControlLayout* Find(const std::string& name) const {
-        for (const ControlLayout& c : kForm1Layout)
-            if (name == c.Name) return &c;
-        return nullptr;
+        return Unit1::ShownOnPage(c, page_) &&
+               (c.Kind == ControlKind::TabSheet || c.Page < 0 || enabled_[c.Page]);
     }
     std::vector<const ControlLayout*> Usable(std::initializer_list<ControlKind> kinds) const {
         std::vector<const ControlLayout*> v;
@@ -162,7 +156,7 @@ class Session {
 
     void Key(const std::string& key) {
         Do("key " + key);
-        const ControlLayout* f = Find(focus_);
+        const ControlLayout* f = Unit1::FindRow(focus_);
         if (key == "Tab" || key == "shift+Tab") {
             focus_ = NextTabStop(key == "Tab");
         } else if (key == "space") {
@@ -183,7 +177,7 @@ class Session {
     }
 
     void Act() {
-        const ControlLayout* f = Find(focus_);
+        const ControlLayout* f = Unit1::FindRow(focus_);
         switch (Uniform(0, 9)) {
             case 0:
             case 1:
@@ -245,7 +239,7 @@ class Session {
     }
 
     void End() {
-        const ControlLayout* f = Find(focus_);
+        const ControlLayout* f = Unit1::FindRow(focus_);
         std::vector<std::string> ends = {"click Button1", "click Button2", "key Escape",
                                          "key alt+y",     "key alt+n",     "close"};
         // Enter is OK unless a push button has the focus; the focus must be known.

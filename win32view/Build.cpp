@@ -24,28 +24,22 @@ int CALLBACK FoundFont(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
     return 0;
 }
 
-// The host's Gothic, Shift-JIS; where it is missing (Wine on a fresh
-// machine) a Japanese Gothic that has it all, half-width glyphs too, rather
-// than a substitute that draws boxes.
+// The family the dialog's rules choose among those the system has, Shift-JIS.
 HFONT DialogFont(int pixels) {
     static const std::wstring chosen = [] {
         HDC dc = ::GetDC(nullptr);
-        std::wstring found = FromCp932(Unit1::kFontFamilies[0]);
-        for (const char* family : Unit1::kFontFamilies) {
+        const char* family = Unit1::DialogFontFamily([dc](const char* name) {
             LOGFONTW lf{};
             lf.lfCharSet = SHIFTJIS_CHARSET;
-            const std::wstring name = FromCp932(family);
-            if (name.size() >= LF_FACESIZE) continue;
-            name.copy(lf.lfFaceName, name.size());
+            const std::wstring wide = FromCp932(name);
+            if (wide.size() >= LF_FACESIZE) return false;
+            wide.copy(lf.lfFaceName, wide.size());
             bool exists = false;
             ::EnumFontFamiliesExW(dc, &lf, FoundFont, reinterpret_cast<LPARAM>(&exists), 0);
-            if (exists) {
-                found = name;
-                break;
-            }
-        }
+            return exists;
+        });
         ::ReleaseDC(nullptr, dc);
-        return found;
+        return FromCp932(family);
     }();
     return ::CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -84,8 +78,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 Win32Platform::~Win32Platform() {
     if (hwnd_ != nullptr) ::DestroyWindow(hwnd_);
     if (font_ != nullptr) ::DeleteObject(font_);
-    if (white_ != nullptr) ::DeleteObject(white_);
-    if (grey_ != nullptr) ::DeleteObject(grey_);
+    for (auto& [colour, brush] : brushes_) ::DeleteObject(brush);
 }
 
 Unit1::ScreenPoint Win32Platform::WindowSize() {
@@ -165,14 +158,14 @@ HWND Win32Platform::Add(const Unit1::ControlLayout& c) {
     if (c.Kind == K::Edit) {
         const auto limit = static_cast<WPARAM>(Unit1::FormEdit(*form_, c.Name)->MaxLength);
         ::SendMessageW(h, EM_SETLIMITTEXT, limit, 0);
-        ::ImmAssociateContextEx(h, nullptr, 0);  // the input method stays off
     }
-    if (c.Kind == K::ComboList || c.Kind == K::ComboEdit) {
+    if (Unit1::TakesNoInputMethod(c.Kind)) {
         ::ImmAssociateContextEx(h, nullptr, 0);
-        // What the user types goes to the combo box's edit, a window of its own.
+        // What the user types into a combo box goes to its edit, a window of its own.
         COMBOBOXINFO info{};
         info.cbSize = sizeof info;
-        if (::GetComboBoxInfo(h, &info) && info.hwndItem != nullptr && info.hwndItem != h)
+        if (c.Kind != K::Edit && ::GetComboBoxInfo(h, &info) && info.hwndItem != nullptr &&
+            info.hwndItem != h)
             ::ImmAssociateContextEx(info.hwndItem, nullptr, 0);
     }
     return h;
@@ -238,8 +231,6 @@ HWND Win32Platform::Create(Unit1::TForm1& form, int left, int top) {
     wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH));
     wc.lpszClassName = kClassName;
     ::RegisterClassExW(&wc);
-    white_ = ::CreateSolidBrush(RGB(0xFF, 0xFF, 0xFF));
-    grey_ = ::CreateSolidBrush(RGB(0xC0, 0xC0, 0xC0));
     const Unit1::ScreenPoint size = WindowSize();
     hwnd_ = ::CreateWindowExW(kWindowExStyle, kClassName, FromCp932(Unit1::kFormCaption).c_str(),
                               kWindowStyle, left, top, size.X, size.Y, ApplicationWindow(), nullptr,
@@ -267,7 +258,7 @@ HWND Win32Platform::Create(Unit1::TForm1& form, int left, int top) {
     // and the tab control under all.
     for (auto c = std::rbegin(Unit1::kForm1Layout); c != std::rend(Unit1::kForm1Layout); ++c)
         if (c->Kind == Unit1::ControlKind::GroupBox)
-            ::SetWindowPos(controls_[c->Name].Hwnd, HWND_BOTTOM, 0, 0, 0, 0,
+            ::SetWindowPos(Hwnd(*c), HWND_BOTTOM, 0, 0, 0, 0,
                            SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ::SetWindowPos(tab_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     LayOut();

@@ -13,21 +13,24 @@
 namespace win32view {
 
 namespace {
-constexpr COLORREF kWhite = RGB(0xFF, 0xFF, 0xFF), kGrey = RGB(0xC0, 0xC0, 0xC0);
-constexpr COLORREF kDisabledText = RGB(0x70, 0x70, 0x70);
 constexpr int kGlyphSize = 13;  // a check box's square at 96 dpi
 }  // namespace
 
+HBRUSH Win32Platform::Brush(int bgr) {
+    HBRUSH& b = brushes_[bgr];
+    if (b == nullptr) b = ::CreateSolidBrush(static_cast<COLORREF>(bgr));
+    return b;
+}
+
 LRESULT Win32Platform::ControlColour(UINT msg, HDC dc, HWND control) {
-    const Unit1::ControlLayout* c = LayoutOf(control);
-    const Unit1::TGroupBox* group = c == nullptr ? nullptr : Unit1::PageGroup(*form_, c->Page);
-    const bool grey = group != nullptr && !group->Enabled;
+    const Control* c = ControlOf(control);
+    const Unit1::ControlLook look = c != nullptr ? c->Look : Control{}.Look;
     // An enabled edit keeps the system's own colours.
-    if (msg == WM_CTLCOLOREDIT && !grey)
+    if (msg == WM_CTLCOLOREDIT && look.Enabled)
         return ::DefWindowProcW(hwnd_, msg, reinterpret_cast<WPARAM>(dc),
                                 reinterpret_cast<LPARAM>(control));
-    ::SetBkColor(dc, grey ? kGrey : kWhite);
-    return reinterpret_cast<LRESULT>(grey ? grey_ : white_);
+    ::SetBkColor(dc, static_cast<COLORREF>(look.Ground));
+    return reinterpret_cast<LRESULT>(Brush(look.Ground));
 }
 
 LRESULT Win32Platform::CustomDraw(const NMCUSTOMDRAW& d) {
@@ -35,13 +38,14 @@ LRESULT Win32Platform::CustomDraw(const NMCUSTOMDRAW& d) {
     // for a white ground, which vanishes on the greyed group: there radio
     // buttons and check boxes are drawn here, their captions in a dark grey
     // that stays readable on the group's grey, as in the Qt window.
-    const Unit1::ControlLayout* c = LayoutOf(d.hdr.hwndFrom);
+    const Control* c = ControlOf(d.hdr.hwndFrom);
     if (d.dwDrawStage != CDDS_PREPAINT || c == nullptr || ::IsWindowEnabled(d.hdr.hwndFrom) ||
-        (c->Kind != Unit1::ControlKind::Radio && c->Kind != Unit1::ControlKind::CheckBox))
+        (c->Layout->Kind != Unit1::ControlKind::Radio &&
+         c->Layout->Kind != Unit1::ControlKind::CheckBox))
         return CDRF_DODEFAULT;
-    const bool radio = c->Kind == Unit1::ControlKind::Radio;
+    const bool radio = c->Layout->Kind == Unit1::ControlKind::Radio;
     const bool checked = ::SendMessageW(d.hdr.hwndFrom, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    ::FillRect(d.hdc, &d.rc, grey_);
+    ::FillRect(d.hdc, &d.rc, Brush(c->Look.Ground));
     const int box = Px(kGlyphSize);
     const int top = (d.rc.top + d.rc.bottom - box) / 2;
     RECT glyph{d.rc.left, top, d.rc.left + box, top + box};
@@ -59,7 +63,7 @@ LRESULT Win32Platform::CustomDraw(const NMCUSTOMDRAW& d) {
     RECT text = d.rc;
     text.left = glyph.right + Px(4);
     ::SetBkMode(d.hdc, TRANSPARENT);
-    ::SetTextColor(d.hdc, kDisabledText);
+    ::SetTextColor(d.hdc, static_cast<COLORREF>(Unit1::kDisabledText));
     HGDIOBJ old = ::SelectObject(d.hdc, font_);
     ::DrawTextW(d.hdc, Text(d.hdr.hwndFrom).c_str(), -1, &text,
                 DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_HIDEPREFIX);
@@ -68,23 +72,21 @@ LRESULT Win32Platform::CustomDraw(const NMCUSTOMDRAW& d) {
 }
 
 void Win32Platform::DrawItem(const DRAWITEMSTRUCT& d) {
-    const Unit1::ControlLayout* c = LayoutOf(d.hwndItem);
-    if (c != nullptr && c->Kind == Unit1::ControlKind::GroupBox) {
-        const Unit1::TGroupBox* group = Unit1::PageGroup(*form_, c->Page);
-        ::FillRect(d.hDC, &d.rcItem, group != nullptr && !group->Enabled ? grey_ : white_);
-        RECT frame = d.rcItem;
-        frame.top += Px(6);  // as a group box's frame, below its caption's middle
-        ::DrawEdge(d.hDC, &frame, EDGE_ETCHED, BF_RECT);
+    const Control* c = ControlOf(d.hwndItem);
+    if (c == nullptr) return;
+    RECT r = d.rcItem;
+    ::FillRect(d.hDC, &r, Brush(c->Look.Ground));
+    if (c->Layout->Kind == Unit1::ControlKind::GroupBox) {
+        r.top += Px(6);  // as a group box's frame, below its caption's middle
+        ::DrawEdge(d.hDC, &r, EDGE_ETCHED, BF_RECT);
         return;
     }
     // The flat colour button: its caption in the chosen colour.
-    RECT r = d.rcItem;
-    ::FillRect(d.hDC, &r, white_);
     if (d.itemState & ODS_SELECTED) ::DrawEdge(d.hDC, &r, BDR_SUNKENOUTER, BF_RECT);
     ::SetBkMode(d.hDC, TRANSPARENT);
-    ::SetTextColor(d.hDC, static_cast<COLORREF>(form_->SpeedButton1.FontColor));
+    ::SetTextColor(d.hDC, static_cast<COLORREF>(c->FontColour));
     HGDIOBJ old = ::SelectObject(d.hDC, font_);
-    const std::wstring caption = FromCp932(controls_["SpeedButton1"].Layout->Caption);
+    const std::wstring caption = FromCp932(c->Layout->Caption);
     ::DrawTextW(d.hDC, caption.c_str(), -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     ::SelectObject(d.hDC, old);
 }

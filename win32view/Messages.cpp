@@ -25,15 +25,18 @@ Unit1::ScreenRect Win32Platform::ScreenAt(Unit1::ScreenPoint point) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-const Unit1::ControlLayout* Win32Platform::LayoutOf(HWND h) {
+const Win32Platform::Control* Win32Platform::ControlOf(HWND h) const {
     const auto it = names_.find(h);
-    return it == names_.end() ? nullptr : controls_[it->second].Layout;
+    return it == names_.end() ? nullptr : &controls_.at(it->second);
+}
+
+const Unit1::ControlLayout* Win32Platform::LayoutOf(HWND h) const {
+    const Control* c = ControlOf(h);
+    return c == nullptr ? nullptr : c->Layout;
 }
 
 void Win32Platform::Fire(FormEvent event) {
-    Pull();
-    invoke_(*form_, event);
-    if (!closing_ && hwnd_ != nullptr) Push();
+    mirror_.Fire(*form_, *this, invoke_, event);
 }
 
 LRESULT Win32Platform::Handle(UINT msg, WPARAM wp, LPARAM lp) {
@@ -41,9 +44,9 @@ LRESULT Win32Platform::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_COMMAND: {
             const int code = HIWORD(wp);
             if (LOWORD(wp) == IDOK && (lp == 0 || code == BN_CLICKED))
-                return Fire(FormEvent::Button1), 0;
+                return Fire(Unit1::EventOfKind(Unit1::ControlKind::DefaultButton)), 0;
             if (LOWORD(wp) == IDCANCEL && (lp == 0 || code == BN_CLICKED))
-                return Fire(FormEvent::Button2), 0;
+                return Fire(Unit1::EventOfKind(Unit1::ControlKind::CancelButton)), 0;
             const Unit1::ControlLayout* c = LayoutOf(reinterpret_cast<HWND>(lp));
             if (c == nullptr) break;
             if (c->Kind == Unit1::ControlKind::Radio && code == BN_CLICKED) KeepRadiosInTabOrder();
@@ -119,7 +122,7 @@ bool Win32Platform::PreTranslate(const MSG& msg) {
                        ::IsWindowEnabled(found->second.Hwnd);
             };
             if (const Unit1::ControlLayout* next = Unit1::ArrowTarget(*c, forward, usable)) {
-                HWND h = controls_[next->Name].Hwnd;
+                HWND h = Hwnd(*next);
                 ::SetFocus(h);
                 if (next->Kind == Unit1::ControlKind::Edit) ::SendMessageW(h, EM_SETSEL, 0, -1);
                 if (next->Kind == Unit1::ControlKind::Radio) ::SendMessageW(h, BM_CLICK, 0, 0);
@@ -154,7 +157,7 @@ void Win32Platform::ShowAt(Unit1::TForm1& form, int left, int top) {
     }
     ::ShowWindow(hwnd_, SW_SHOW);
     ::SetForegroundWindow(hwnd_);
-    ::SetFocus(form.FocusedControl == "ComboBox1" ? controls_["ComboBox1"].Hwnd : tab_);
+    ::SetFocus(ControlWindow(Unit1::FirstFocus(form).Name));
     MSG msg;
     while (!closing_ && ::GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (PreTranslate(msg)) continue;

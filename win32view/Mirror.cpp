@@ -1,5 +1,5 @@
-// The form's state into the controls and back. A text the user did not
-// change keeps the form's own bytes.
+// The controls' own values, read and written for the core's mirror, which
+// walks the layout and keeps the form's bytes of a text the user left alone.
 #include "win32view/Win32Platform.h"
 // commctrl.h after windows.h
 #include <commctrl.h>
@@ -7,6 +7,9 @@
 #include "win32view/Cp932.h"
 
 namespace win32view {
+
+using Unit1::ControlKind;
+using Unit1::ControlLayout;
 
 void Win32Platform::SelectPage(int page) {
     TabCtrl_SetCurSel(tab_, page);
@@ -20,8 +23,11 @@ void Win32Platform::SelectPage(int page) {
         item.dwState = i == page ? TCIS_BUTTONPRESSED : 0;
         TabCtrl_SetItem(tab_, i, &item);
     }
-    for (auto& [name, c] : controls_)
-        if (c.Layout->Page >= 0) ::ShowWindow(c.Hwnd, c.Layout->Page == page ? SW_SHOW : SW_HIDE);
+    for (auto& [name, c] : controls_) {
+        const bool shown = Unit1::ShownOnPage(*c.Layout, page);
+        const bool visible = (::GetWindowLongPtrW(c.Hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+        if (shown != visible) ::ShowWindow(c.Hwnd, shown ? SW_SHOW : SW_HIDE);
+    }
 }
 
 std::wstring Win32Platform::Text(HWND h) {
@@ -31,77 +37,82 @@ std::wstring Win32Platform::Text(HWND h) {
 }
 
 void Win32Platform::Push() {
-    Unit1::TForm1& f = *form_;
-    pushed_.clear();
-    auto setText = [this](HWND h, const std::string& bytes) {
-        pushed_[h] = FromCp932(bytes);
-        ::SetWindowTextW(h, pushed_[h].c_str());
-    };
-    for (auto& [name, c] : controls_) {
-        const char* n = name.c_str();
-        HWND h = c.Hwnd;
-        if (name == "LabelA1") setText(h, f.LabelA1.Caption);
-        if (auto* edit = Unit1::FormEdit(f, n)) setText(h, edit->Text);
-        if (bool* checked = Unit1::FormCheck(f, n))
-            ::SendMessageW(h, BM_SETCHECK, *checked ? BST_CHECKED : BST_UNCHECKED, 0);
-        if (auto* list = Unit1::FormList(f, n)) {
-            ::SendMessageW(h, LB_RESETCONTENT, 0, 0);
-            for (const auto& item : list->Items)
-                ::SendMessageW(h, LB_ADDSTRING, 0,
-                               reinterpret_cast<LPARAM>(FromCp932(item).c_str()));
-            ::SendMessageW(h, LB_SETCURSEL, static_cast<WPARAM>(list->ItemIndex), 0);
-        }
-        if (auto* combo = Unit1::FormCombo(f, n)) {
-            ::SendMessageW(h, CB_RESETCONTENT, 0, 0);
-            for (const auto& item : combo->Items)
-                ::SendMessageW(h, CB_ADDSTRING, 0,
-                               reinterpret_cast<LPARAM>(FromCp932(item).c_str()));
-            if (c.Layout->Kind == Unit1::ControlKind::ComboEdit)
-                setText(h, combo->Text);
-            else
-                ::SendMessageW(h, CB_SETCURSEL, static_cast<WPARAM>(combo->ItemIndex), 0);
-        }
-        if (auto* group = Unit1::PageGroup(f, c.Layout->Page)) ::EnableWindow(h, group->Enabled);
-    }
-    KeepRadiosInTabOrder();
-    ::InvalidateRect(controls_["SpeedButton1"].Hwnd, nullptr, TRUE);
-    SelectPage(f.ActivePage);
-    ::InvalidateRect(hwnd_, nullptr, TRUE);
+    mirror_.Push(*form_, *this);
 }
 
-void Win32Platform::Pull() {
-    Unit1::TForm1& f = *form_;
-    auto getText = [this](HWND h, std::string& into) {
-        const std::wstring now = Text(h);
-        if (pushed_[h] != now) into = ToCp932(now);
-    };
-    for (auto& [name, c] : controls_) {
-        const char* n = name.c_str();
-        HWND h = c.Hwnd;
-        if (auto* edit = Unit1::FormEdit(f, n)) getText(h, edit->Text);
-        if (bool* checked = Unit1::FormCheck(f, n))
-            *checked = ::SendMessageW(h, BM_GETCHECK, 0, 0) == BST_CHECKED;
-        if (auto* list = Unit1::FormList(f, n))
-            list->ItemIndex = static_cast<int>(::SendMessageW(h, LB_GETCURSEL, 0, 0));
-        if (auto* combo = Unit1::FormCombo(f, n)) {
-            if (c.Layout->Kind == Unit1::ControlKind::ComboEdit)
-                getText(h, combo->Text);
-            else
-                combo->ItemIndex = static_cast<int>(::SendMessageW(h, CB_GETCURSEL, 0, 0));
-        }
-    }
-    // The page the user is on stays when the form's state comes back.
-    f.ActivePage = TabCtrl_GetCurSel(tab_);
+void Win32Platform::Pushed() {
+    KeepRadiosInTabOrder();
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Win32Platform::KeepRadiosInTabOrder() {
     // Checking a radio button takes the Tab stop from its unchecked partners;
     // the page's keyboard order has both.
     for (auto& [name, c] : controls_) {
-        if (c.Layout->Kind != Unit1::ControlKind::Radio || !c.Layout->TabStop) continue;
+        if (c.Layout->Kind != ControlKind::Radio || !c.Layout->TabStop) continue;
         const LONG_PTR style = ::GetWindowLongPtrW(c.Hwnd, GWL_STYLE);
         if ((style & WS_TABSTOP) == 0) ::SetWindowLongPtrW(c.Hwnd, GWL_STYLE, style | WS_TABSTOP);
     }
+}
+
+std::wstring Win32Platform::Shown(const std::string& bytes) const {
+    return FromCp932(bytes);
+}
+
+std::string Win32Platform::Bytes(const std::wstring& text) const {
+    return ToCp932(text);
+}
+
+std::wstring Win32Platform::GetText(const ControlLayout& c) const {
+    return Text(Hwnd(c));
+}
+
+void Win32Platform::SetText(const ControlLayout& c, const std::wstring& text) {
+    ::SetWindowTextW(Hwnd(c), text.c_str());
+}
+
+bool Win32Platform::GetCheck(const ControlLayout& c) const {
+    return ::SendMessageW(Hwnd(c), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Win32Platform::SetCheck(const ControlLayout& c, bool checked) {
+    ::SendMessageW(Hwnd(c), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void Win32Platform::SetItems(const ControlLayout& c, const std::vector<std::string>& items) {
+    const bool list = c.Kind == ControlKind::ListBox;
+    HWND h = Hwnd(c);
+    ::SendMessageW(h, list ? LB_RESETCONTENT : CB_RESETCONTENT, 0, 0);
+    for (const auto& item : items)
+        ::SendMessageW(h, list ? LB_ADDSTRING : CB_ADDSTRING, 0,
+                       reinterpret_cast<LPARAM>(FromCp932(item).c_str()));
+}
+
+int Win32Platform::GetRow(const ControlLayout& c) const {
+    const UINT get = c.Kind == ControlKind::ListBox ? LB_GETCURSEL : CB_GETCURSEL;
+    return static_cast<int>(::SendMessageW(Hwnd(c), get, 0, 0));
+}
+
+void Win32Platform::SetRow(const ControlLayout& c, int row) {
+    const UINT set = c.Kind == ControlKind::ListBox ? LB_SETCURSEL : CB_SETCURSEL;
+    ::SendMessageW(Hwnd(c), set, static_cast<WPARAM>(row), 0);
+}
+
+void Win32Platform::SetFontColour(const ControlLayout& c, int bgr) {
+    Control& control = controls_.at(c.Name);
+    control.FontColour = bgr;
+    ::InvalidateRect(control.Hwnd, nullptr, TRUE);
+}
+
+void Win32Platform::SetLook(const ControlLayout& c, Unit1::ControlLook look) {
+    const auto it = controls_.find(c.Name);
+    if (it == controls_.end()) return;  // a tab: part of the tab control
+    it->second.Look = look;
+    ::EnableWindow(it->second.Hwnd, look.Enabled);
+}
+
+int Win32Platform::GetPage() const {
+    return TabCtrl_GetCurSel(tab_);
 }
 
 }  // namespace win32view

@@ -1,9 +1,11 @@
 // The Win32 backend of the form's platform seam: a native window with the
-// system's controls, built into t742.exe (no toolkit DLLs beside it).
-// Its parts by concern: Build.cpp (the window and its controls from the
-// declared layout, scaled to the window's DPI), Mirror.cpp (the form's state
-// into the controls and back), Messages.cpp (messages, keys, the loop),
-// Draw.cpp (group colours and the owner-drawn controls).
+// system's controls, built into t742.exe (no toolkit DLLs beside it). What
+// both windows do alike is the core's (Unit1/DialogRules.h, DialogMirror.h);
+// this applies it with Win32's means. Its parts by concern: Build.cpp (the
+// window and its controls from the declared layout, scaled to the window's
+// DPI), Mirror.cpp (the controls' values for the mirror), Messages.cpp
+// (messages, keys, the loop), Draw.cpp (group colours and the owner-drawn
+// controls).
 #pragma once
 
 #include <windows.h>
@@ -14,13 +16,14 @@
 #include <string>
 #include <vector>
 
+#include "Unit1/DialogMirror.h"
 #include "Unit1/Form.h"
 #include "Unit1/Layout.h"
 #include "Unit1/Platform.h"
 
 namespace win32view {
 
-class Win32Platform : public Unit1::FormPlatform {
+class Win32Platform : public Unit1::FormPlatform, private Unit1::ControlValues<std::wstring> {
   public:
     explicit Win32Platform(Unit1::FormInvoke invoke) : invoke_(invoke) {}
     ~Win32Platform() override;
@@ -54,6 +57,9 @@ class Win32Platform : public Unit1::FormPlatform {
     struct Control {
         HWND Hwnd = nullptr;
         const Unit1::ControlLayout* Layout = nullptr;
+        // As the mirror last gave them, for drawing.
+        Unit1::ControlLook Look{true, Unit1::kWindowGround};
+        int FontColour = 0;
     };
 
     // Build.cpp
@@ -62,9 +68,23 @@ class Win32Platform : public Unit1::FormPlatform {
     void OnDpiChanged(UINT dpi, const RECT& suggested);
     // Mirror.cpp
     void Push();
-    void Pull();
+    void Pushed() override;
     void KeepRadiosInTabOrder();
     static std::wstring Text(HWND h);
+    HWND Hwnd(const Unit1::ControlLayout& c) const { return ControlWindow(c.Name); }
+    std::wstring Shown(const std::string& bytes) const override;
+    std::string Bytes(const std::wstring& text) const override;
+    std::wstring GetText(const Unit1::ControlLayout& c) const override;
+    void SetText(const Unit1::ControlLayout& c, const std::wstring& text) override;
+    bool GetCheck(const Unit1::ControlLayout& c) const override;
+    void SetCheck(const Unit1::ControlLayout& c, bool checked) override;
+    void SetItems(const Unit1::ControlLayout& c, const std::vector<std::string>& items) override;
+    int GetRow(const Unit1::ControlLayout& c) const override;
+    void SetRow(const Unit1::ControlLayout& c, int row) override;
+    void SetFontColour(const Unit1::ControlLayout& c, int bgr) override;
+    void SetLook(const Unit1::ControlLayout& c, Unit1::ControlLook look) override;
+    int GetPage() const override;
+    void SetPage(int page) override { SelectPage(page); }
     // Messages.cpp
     void Fire(Unit1::FormEvent event);
     // Keys a dialog would take that the window itself must handle first.
@@ -74,20 +94,22 @@ class Win32Platform : public Unit1::FormPlatform {
     LRESULT ControlColour(UINT msg, HDC dc, HWND control);
     LRESULT CustomDraw(const NMCUSTOMDRAW& d);
     void DrawItem(const DRAWITEMSTRUCT& d);
+    HBRUSH Brush(int bgr);
 
-    const Unit1::ControlLayout* LayoutOf(HWND h);
+    const Control* ControlOf(HWND h) const;
+    const Unit1::ControlLayout* LayoutOf(HWND h) const;
 
     Unit1::FormInvoke invoke_;
     Unit1::TForm1* form_ = nullptr;
+    Unit1::DialogMirror<std::wstring> mirror_;
     HWND hwnd_ = nullptr;
     HWND tab_ = nullptr;
     HFONT font_ = nullptr;
-    HBRUSH white_ = nullptr, grey_ = nullptr;
+    std::map<int, HBRUSH> brushes_;  // by colour, 0xBBGGRR
     UINT dpi_ = 96;
     bool closing_ = false;
     std::map<std::string, Control> controls_;
     std::map<HWND, std::string> names_;
-    std::map<HWND, std::wstring> pushed_;
 };
 
 }  // namespace win32view
