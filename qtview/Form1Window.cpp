@@ -73,9 +73,9 @@ class PageTabs : public QTabWidget {
     }
 };
 
-// A list box as a dialog has it: receiving the focus chooses no row, though
-// the row the keys move from is the first; Left and Right move as Up and Down;
-// a key that moves to a row chooses it, even the one the keys were on.
+// A list box as a dialog has it: receiving the focus chooses no row; with no
+// row chosen, the first move key chooses the row the keys stand on; Left and
+// Right move as Up and Down; a key that moves to a row chooses it.
 class DialogList : public QListWidget {
   public:
     using QListWidget::QListWidget;
@@ -83,6 +83,18 @@ class DialogList : public QListWidget {
   protected:
     void keyPressEvent(QKeyEvent* event) override {
         int key = event->key();
+        static constexpr int kMoves[] = {Qt::Key_Up,     Qt::Key_Down,    Qt::Key_Left,
+                                         Qt::Key_Right,  Qt::Key_Home,    Qt::Key_End,
+                                         Qt::Key_PageUp, Qt::Key_PageDown};
+        const bool move = std::find(std::begin(kMoves), std::end(kMoves), key) != std::end(kMoves);
+        // With no row chosen, the first move of any kind chooses the row the
+        // keys stand on (the first after a refill) and goes nowhere, as a
+        // Windows list box does.
+        if (move && count() > 0 && selectedItems().isEmpty()) {
+            // Making it current selects it; the row it fires may refill the list.
+            setCurrentItem(currentItem() != nullptr ? currentItem() : item(0));
+            return;
+        }
         if (key == Qt::Key_Left || key == Qt::Key_Right) {
             key = key == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down;
             QKeyEvent vertical(event->type(), key, event->modifiers());
@@ -90,12 +102,8 @@ class DialogList : public QListWidget {
         } else {
             QListWidget::keyPressEvent(event);
         }
-        static constexpr int kMoves[] = {Qt::Key_Up,  Qt::Key_Down,   Qt::Key_Home,
-                                         Qt::Key_End, Qt::Key_PageUp, Qt::Key_PageDown};
         QListWidgetItem* item = currentItem();
-        if (item != nullptr && !item->isSelected() &&
-            std::find(std::begin(kMoves), std::end(kMoves), key) != std::end(kMoves))
-            item->setSelected(true);
+        if (item != nullptr && !item->isSelected() && move) item->setSelected(true);
     }
 };
 
