@@ -9,18 +9,39 @@ dpkg -s clang libclang-rt-14-dev >/dev/null 2>&1 || {
   apt-get update -qq && DEBIAN_FRONTEND=noninteractive apt-get install -y -qq clang libclang-rt-14-dev
 }
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DT742_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz
+targets=(${TARGETS:-Exchange Settings Lists CommandLine Numbers})
+cmake --build build-fuzz --target "${targets[@]/#/Fuzz}"
 mkdir -p build-fuzz/findings
 declare -A dict=([Exchange]=exchange [Settings]=settings [Lists]=lists [CommandLine]= [Numbers]=numbers)
 declare -A corpus=([Exchange]=exchange [Settings]=settings [Lists]=lists [CommandLine]=cmdline [Numbers]=numbers)
-for t in ${TARGETS:-Exchange Settings Lists CommandLine Numbers}; do
-  work=build-fuzz/corpus/$t
+# Runs target T and prints its summary; a finding is its exit status.
+fuzz() {
+  local t=$1 work=build-fuzz/corpus/$1 status=0
   mkdir -p "$work"
-  args=(-max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048
-        -artifact_prefix=build-fuzz/findings/$t- -print_final_stats=1)
+  local -a args=(-max_total_time="$seconds" -max_len=65536 -timeout=10 -rss_limit_mb=2048
+                 -artifact_prefix=build-fuzz/findings/$t- -print_final_stats=1)
   [ -n "${dict[$t]}" ] && args+=(-dict=fuzz/${dict[$t]}.dict)
   echo "== Fuzz$t for ${seconds}s"
-  build-fuzz/fuzz/Fuzz$t "${args[@]}" "$work" "fuzz/corpus/${corpus[$t]}" 2>&1 |
-    grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY|Done)' || true
-  [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "Fuzz$t found a fault"; exit 1; }
+  build-fuzz/fuzz/Fuzz$t "${args[@]}" "$work" "fuzz/corpus/${corpus[$t]}" >"$logs/$t.all" 2>&1 ||
+    status=$?
+  grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|==[0-9]+==ERROR|SUMMARY|Done)' \
+    "$logs/$t.all" || true
+  ((status == 0)) || echo "Fuzz$t found a fault"
+  return "$status"
+}
+
+# A target is one process: as many run at once as there are processors, each
+# for the whole of its time, and their reports follow in the order named.
+logs=$(mktemp -d)
+trap 'rm -rf "$logs"' EXIT
+for t in "${targets[@]}"; do
+  while (($(jobs -rp | wc -l) >= $(nproc))); do wait -n || true; done
+  { status=0; fuzz "$t" >"$logs/$t" 2>&1 || status=$?; echo "$status" >"$logs/$t.status"; } &
 done
+wait
+status=0
+for t in "${targets[@]}"; do
+  cat "$logs/$t"
+  [ "$(cat "$logs/$t.status")" = 0 ] || status=1
+done
+exit "$status"
