@@ -22,7 +22,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
   ctest --test-dir build-asan --output-on-failure -j2 >"$asan_log" 2>&1 &
 asan=$!
-trap 'kill "$asan" 2>/dev/null; rm -f "$asan_log"' EXIT
+trap 'kill "$asan" 2>/dev/null || true; rm -f "$asan_log"' EXIT
 bash scripts/setup-windows.sh
 bash scripts/build-windows.sh >/dev/null
 asan_status=0
