@@ -2,6 +2,8 @@
 
 #include <dlfcn.h>
 
+#include <cstdio>
+
 #include "Unit1/ViewLibrary.h"
 
 namespace app {
@@ -17,7 +19,14 @@ bool LazyViewPlatform::Load() {
     // goes on as without a window.
     auto stamp =
         reinterpret_cast<Unit1::ViewInterfaceFn>(::dlsym(lib, Unit1::kViewInterfaceSymbol));
-    if (stamp == nullptr || stamp() != Unit1::kViewInterfaceStamp) return false;
+    if (stamp == nullptr || stamp() != Unit1::kViewInterfaceStamp) {
+        // Said where one who runs the program by hand looks; the host shows no dialog either way.
+        std::fputs(
+            "t742: libt742view.so is from another build of t742 and is not used; install the "
+            "program and the library of one build together.\n",
+            stderr);
+        return false;
+    }
     auto create =
         reinterpret_cast<Unit1::CreatePlatformFn>(::dlsym(lib, Unit1::kCreatePlatformSymbol));
     if (create != nullptr) view_.reset(create(&Unit1::InvokeFormEvent));
