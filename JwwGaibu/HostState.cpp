@@ -1,8 +1,10 @@
 #include "JwwGaibu/HostState.h"
 
+#include "words/Reading.h"
+
 namespace JwwGaibu {
 
-const char* const kDefaultFontName = "<\x82\x6c\x82\x72 \x83\x53\x83\x56\x83\x62\x83\x4e>";
+const char* const kDefaultFontName = words::HostDefaultFont;
 
 HostStateRecord HostState;
 

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "words/Reading.h"
+
 namespace MyFunc {
 
 std::string CleanText(std::string_view text) {
@@ -36,16 +38,36 @@ bool TextToBool(std::string_view text) {
             s[i] = static_cast<char>(b - 'a' + 'A');
         }
     }
-    static constexpr std::string_view kTrue[] = {
-        "T",        "TR", "TRU", "TRUE", "1", "ON",
-        "\x82\x50",  // full-width one
-        "\x81\x9b",  // white circle
-        "\x90\x5e",  // "true" (kanji)
-        "\x90\xb3",  // "correct" (kanji)
-    };
+    static constexpr std::string_view kTrue[] = {"T",
+                                                 "TR",
+                                                 "TRU",
+                                                 "TRUE",
+                                                 "1",
+                                                 "ON",
+                                                 words::TrueFullWidthOne,
+                                                 words::TrueCircle,
+                                                 words::TrueShin,
+                                                 words::TrueSei};
     for (auto word : kTrue)
         if (s == word) return true;
     return false;
+}
+
+std::string Fill(std::string_view text, std::string_view name, std::string_view value) {
+    const std::string mark = "{" + std::string(name) + "}";
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        if (text.substr(i, mark.size()) == mark) {
+            out += value;
+            i += mark.size();
+            continue;
+        }
+        // A two-byte character is copied whole: its second byte may be a "{".
+        const size_t n = IsLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1;
+        out += text.substr(i, n);
+        i += n;
+    }
+    return out;
 }
 
 std::string BoolToText(bool value) {

@@ -15,6 +15,9 @@ constexpr bool IsLeadByte(unsigned char b) {
 }
 
 std::string CleanText(std::string_view text);
+// `text` with every "{name}" in it replaced by `value`; two-byte characters
+// are kept whole, so a "{" that is a second byte is never taken for one.
+std::string Fill(std::string_view text, std::string_view name, std::string_view value);
 bool TextToBool(std::string_view text);
 std::string BoolToText(bool value);
 int32_t TextToInt(std::string_view text);

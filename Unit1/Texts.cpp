@@ -5,8 +5,8 @@ namespace Unit1 {
 std::vector<std::string> ColourListItems() {
     std::vector<std::string> items;
     items.reserve(266);
-    items.emplace_back("\x8c\xbb\x8d\xdd\x90\xfc\x90\x46");  // current line colour
-    for (int i = 1; i <= 9; ++i) items.push_back("\x90\xfc\x90\x46" + std::to_string(i));
+    items.emplace_back(words::CurrentColour);
+    for (int i = 1; i <= 9; ++i) items.push_back(words::LineColour + std::to_string(i));
     for (int i = 1; i <= 256; ++i) items.push_back("SXF-" + std::to_string(i));
     return items;
 }

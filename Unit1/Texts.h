@@ -4,14 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "words/Dialog.h"
+
 namespace Unit1 {
 
 inline constexpr const char* kExchangeFileName = "JWC_TEMP.TXT";
 inline constexpr const char* kColorWidthListName = "t318.lst";
 inline constexpr const char* kPresetListName = "t742.lst";
 
-inline constexpr const char* kAxisAnglePrefix = "\x8e\xb2\x8a\x70\x81\x46";  // "axis angle:"
-inline constexpr const char* kDegreeSign = "\x81\x8b";
+inline constexpr const char* kAxisAnglePrefix = words::AxisAnglePrefix;
+inline constexpr const char* kDegreeSign = words::Degree;
 
 // The 266 entries of the colour list: the host's current colour, line colours
 // 1 to 9, SXF colours 1 to 256.

@@ -5,7 +5,7 @@
 
 #include "MyFunc/Files.h"
 #include "hoststandin/Launcher.h"
-#include "qtview/Cp932Iconv.h"
+#include "cp932iconv/Cp932Iconv.h"
 
 namespace hoststandin {
 
@@ -15,7 +15,7 @@ namespace {
 struct Shower {
     std::FILE* to;
     void operator()(const std::string& what, const std::string& cp932 = "") const {
-        if (to) std::fprintf(to, "  %s%s\n", what.c_str(), qtview::Cp932ToUtf8(cp932).c_str());
+        if (to) std::fprintf(to, "  %s%s\n", what.c_str(), cp932iconv::Cp932ToUtf8(cp932).c_str());
     }
 };
 

@@ -12,7 +12,7 @@
 #include "MyFunc/Files.h"
 #include "MyFunc/TextConv.h"
 #include "Unit1/LineReader.h"
-#include "qtview/Cp932Iconv.h"
+#include "cp932iconv/Cp932Iconv.h"
 
 namespace hoststandin {
 
@@ -144,12 +144,12 @@ Answer ReadAnswer(const std::string& bytes) {
             c.Report = "nothing to draw";
         } else if (line.rfind("he", 0) == 0) {
             // The host shows the text as an error and carries out nothing else.
-            c.Report = "error shown: " + qtview::Cp932ToUtf8(line.substr(2));
+            c.Report = "error shown: " + cp932iconv::Cp932ToUtf8(line.substr(2));
             answer.Commands.push_back(c);
             answer.Error = true;
             break;
         } else if (line.rfind("h#", 0) == 0) {
-            c.Report = "notice shown: " + qtview::Cp932ToUtf8(line.substr(2));
+            c.Report = "notice shown: " + cp932iconv::Cp932ToUtf8(line.substr(2));
         } else if (line.rfind("lc10 ", 0) == 0 && IsInteger(line.substr(5))) {
             char buf[64];
             std::snprintf(buf, sizeof buf, "arbitrary colour #%06X (BBGGRR)",

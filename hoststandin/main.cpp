@@ -24,7 +24,7 @@
 #include "hoststandin/LauncherRun.h"
 #include "hoststandin/Session.h"
 #include "hoststandin/Svg.h"
-#include "qtview/Cp932Iconv.h"
+#include "cp932iconv/Cp932Iconv.h"
 
 using namespace hoststandin;
 
@@ -49,7 +49,7 @@ int Usage() {
 
 void PrintCommands(const Answer& a) {
     for (const Command& c : a.Commands)
-        std::printf("  %-48s %s%s\n", qtview::Cp932ToUtf8(c.Line).c_str(),
+        std::printf("  %-48s %s%s\n", cp932iconv::Cp932ToUtf8(c.Line).c_str(),
                     c.Understood ? "" : "?? ", c.Report.c_str());
 }
 

@@ -2,13 +2,13 @@
 
 #include <QList>
 
-#include "qtview/Cp932Iconv.h"
+#include "cp932iconv/Cp932Iconv.h"
 
 namespace qtview {
 
 QString FromCp932(const std::string& bytes) {
     std::string utf8;
-    Iconv("UTF-8", "CP932", bytes, utf8, "\xEF\xBF\xBD");
+    cp932iconv::Iconv("UTF-8", "CP932", bytes, utf8, "\xEF\xBF\xBD");
     return QString::fromUtf8(utf8);
 }
 
@@ -18,7 +18,7 @@ std::string ToCp932(const QString& text) {
     const QList<uint> ucs4 = text.toUcs4();
     const std::string in(reinterpret_cast<const char*>(ucs4.data()), ucs4.size() * sizeof(uint));
     std::string out;
-    Iconv("CP932", "UTF-32LE", in, out, "?", 4);
+    cp932iconv::Iconv("CP932", "UTF-32LE", in, out, "?", 4);
     return out;
 }
 

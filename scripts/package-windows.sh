@@ -34,7 +34,7 @@ CSS
 
 cp build-win/t742.exe "$work/package/t742/"
 build/t742launchers "$work/package/t742" >/dev/null
-build/t742guide --readme docs/readme-ja.txt "$version" | iconv -f UTF-8 -t CP932 | sed 's/$/\r/' \
+build/t742guide --readme words/readme.txt "$version" | iconv -f UTF-8 -t CP932 | sed 's/$/\r/' \
   >"$work/package/t742/readme.txt"
 # Notepad opens UTF-8 with its mark and CR LF as it is written.
 crlf() { sed 's/$/\r/'; }

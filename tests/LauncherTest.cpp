@@ -13,7 +13,7 @@
 #include "figures/StepInputs.h"
 #include "hoststandin/Launcher.h"
 #include "hoststandin/LauncherRun.h"
-#include "qtview/Cp932Iconv.h"
+#include "cp932iconv/Cp932Iconv.h"
 #include "tools/Launchers.h"
 #include "tools/Words.h"
 
@@ -23,7 +23,7 @@ namespace {
 
 std::string Cp932(const std::string& utf8) {
     std::string out;
-    EXPECT_TRUE(qtview::Utf8ToCp932(utf8, out)) << utf8;
+    EXPECT_TRUE(cp932iconv::Utf8ToCp932(utf8, out)) << utf8;
     return out;
 }
 
@@ -55,7 +55,7 @@ TEST(Launchers, BytesAreCodePage932WithCrLfAndNoStrayDirective) {
     for (const tools::Launcher& launcher : tools::LauncherSet()) {
         const std::string bytes = tools::LauncherBytes(launcher);
         ASSERT_FALSE(bytes.empty()) << launcher.FileName;
-        EXPECT_TRUE(qtview::IsCp932(bytes)) << launcher.FileName;
+        EXPECT_TRUE(cp932iconv::IsCp932(bytes)) << launcher.FileName;
         const auto lines = Lines(bytes);
         size_t length = 0;
         for (const auto& line : lines) length += line.size() + 2;
@@ -154,9 +154,9 @@ TEST(Launchers, PromptsTitlesAndItemsFitTheHostsLines) {
             for (const LauncherPrompt& p : s.Prompts) prompts.push_back(p.Message);
         }
         for (const std::string& p : prompts)
-            EXPECT_LE(p.size(), 60u) << launcher.FileName << ": " << qtview::Cp932ToUtf8(p);
+            EXPECT_LE(p.size(), 60u) << launcher.FileName << ": " << cp932iconv::Cp932ToUtf8(p);
         for (const std::string& item : d.MenuItems)
-            EXPECT_LE(item.size(), 24u) << launcher.FileName << ": " << qtview::Cp932ToUtf8(item);
+            EXPECT_LE(item.size(), 24u) << launcher.FileName << ": " << cp932iconv::Cp932ToUtf8(item);
     }
 }
 

@@ -10,7 +10,7 @@
 #include "Unit1/HeadlessPlatform.h"
 #include "Unit1/Notices.h"
 #include "figures/Figure.h"
-#include "qtview/Cp932Iconv.h"
+#include "cp932iconv/Cp932Iconv.h"
 
 using namespace t742test;
 using Lines = std::vector<std::string>;
@@ -19,7 +19,7 @@ namespace {
 
 std::string Cp932(const std::string& utf8) {
     std::string out;
-    EXPECT_TRUE(qtview::Utf8ToCp932(utf8, out)) << utf8;
+    EXPECT_TRUE(cp932iconv::Utf8ToCp932(utf8, out)) << utf8;
     return out;
 }
 

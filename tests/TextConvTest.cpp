@@ -31,6 +31,22 @@ TEST(TextToBool, AcceptsTheTenWordsOnly) {
     EXPECT_EQ(BoolToText(false), "0");
 }
 
+TEST(Fill, ReplacesWholeMarksOnly) {
+    const struct {
+        const char* Text;
+        const char* Filled;
+    } cases[] = {
+        {"\x81\x75{typed}\x81\x76",
+         "\x81\x75"
+         "30\x81\x76"},  // 「30」
+        {"{typed}{typed}", "3030"},
+        {"{typ}{typed", "{typ}{typed"},
+        // 0x81 0x7B (a full-width plus) ends in "{": not the start of a mark.
+        {"\x81{typed}", "\x81{typed}"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Fill(c.Text, "typed", "30"), c.Filled) << c.Text;
+}
+
 TEST(TextToInt, DecimalAndHexadecimal) {
     EXPECT_EQ(TextToInt("12"), 12);
     EXPECT_EQ(TextToInt(" -7"), -7);

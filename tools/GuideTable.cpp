@@ -7,40 +7,49 @@
 #include "hoststandin/Gallery.h"
 #include "tools/Launchers.h"
 #include "tools/Words.h"
+#include "words/Guide.h"
+#include "words/Launchers.h"
 
 namespace tools {
 
 namespace {
 
 using figures::NumberRole;
-using figures::PointRole;
+
+namespace w = words::utf8;
 
 std::string Picture(const std::string& cell) {
     return "![](cells/" + cell + ".svg)";
+}
+
+// A Markdown table's header and its rule.
+std::string Header(const std::vector<const char*>& columns, const std::string& rule) {
+    std::string out = "|";
+    for (const char* c : columns) out += std::string(" ") + c + " |";
+    return out + "\n" + rule + "\n";
 }
 
 // How a size is taken, in what a user wants: the left column of the menu table.
 const char* StepPurpose(int step) {
     switch (step) {
         case 1:
-            return "中心点と円周上の点を指示して（円弧では開始・終了角度の方向も）";
+            return w::PurposePoints;
         case 2:
-            return "前回描いた図形と同じ大きさで、中心点だけ指示して";
+            return w::PurposeLast;
         case 3:
-            return "半径や角度を半角数字で入力して";
+            return w::PurposeNumbers;
         case 4:
-            return "3点を指示して、それを通る円（円弧）で";
+            return w::PurposeCircle3;
         case 5:
-            return "軸角に沿った矩形の対角の2点を指示して、それに内接させて";
+            return w::PurposeRectangle;
         default:
-            return "設定ダイアログの値で";
+            return w::PurposeDialog;
     }
 }
 
 std::string Overview() {
-    std::string out =
-        "| 描くもの | ランチャー | ホストの名前 | 図 |\n"
-        "|---|---|---|---|\n";
+    std::string out = Header({w::ColumnDraws, w::ColumnLauncher, w::ColumnSolid, w::ColumnPicture},
+                             "|---|---|---|---|");
     for (const Launcher& launcher : LauncherSet()) {
         if (launcher.Mode == 0) continue;
         const figures::ModeSpec& m = *figures::FindMode(launcher.Mode);
@@ -48,14 +57,12 @@ std::string Overview() {
                HostSolidName(m, launcher.Option) + " | " + Picture(hoststandin::CellFor(launcher)) +
                " |\n";
     }
-    out +=
-        "\n| 大きさの取り方 | メニュー項目 |\n"
-        "|---|---|\n";
+    out += "\n" + Header({w::ColumnHow, w::ColumnItem}, "|---|---|");
     const figures::Shape full{false, false}, arc{true, false};
     for (int step = 1; step <= 6; ++step) {
         std::string item = std::to_string(step) + ". " + StepName(full, step);
         if (StepName(arc, step) != StepName(full, step))
-            item += "（円弧のランチャーでは「" + StepName(arc, step) + "」）";
+            item += Fill(w::ArcItem, "item", StepName(arc, step));
         out += std::string("| ") + StepPurpose(step) + " | " + item + " |\n";
     }
     return out;
@@ -66,40 +73,35 @@ std::string Command(const figures::ModeSpec& m, int step) {
     if (step == 3) {
         for (NumberRole r : figures::NumbersRead(m)) c += std::string(" ") + NumberName(r);
     } else if (m.TakesOption) {
-        c += " オプション";
+        c += std::string(" ") + w::Option;
     }
     return "`" + c + "`";
 }
 
 std::string Tables() {
-    std::string out = "### ランチャーとメニュー\n\n" + LauncherTable();
-    out +=
-        "\n### モードと出力\n\n| モード | 描くもの | ホストの名前 | ホストへの出力 |\n"
-        "|---:|---|---|---|\n";
+    std::string out = std::string(w::HeadingLaunchers) + "\n\n" + LauncherTable();
+    out += std::string("\n") + w::HeadingModes + "\n\n" +
+           Header({w::ColumnMode, w::ColumnDraws, w::ColumnSolid, w::ColumnOutput},
+                  "|---:|---|---|---|");
     for (int mode = 1; mode <= figures::kModeCount; ++mode) {
         const figures::ModeSpec& m = *figures::FindMode(mode);
         std::string host = HostSolidName(m, -1);
         if (m.TakesOption)
-            host = HostSolidName(m, 0) + "（オプション 0）、" + HostSolidName(m, 1) +
-                   "（オプション 1）";
+            host = Fill(Fill(w::WithOption, "solid", HostSolidName(m, 0)), "option", "0") +
+                   w::ListComma +
+                   Fill(Fill(w::WithOption, "solid", HostSolidName(m, 1)), "option", "1");
         out += "| " + std::to_string(mode) + " | " + FigureWords(m, -1) + " | " + host + " | `" +
                m.Answer + "` |\n";
     }
-    out +=
-        "\n### モードとステップ\n\n| コマンド | 大きさ | 指示する点（番号順） | 結果 "
-        "|\n|---|---|---|---|\n";
+    out += std::string("\n") + w::HeadingSteps + "\n\n" +
+           Header({w::ColumnCommand, w::ColumnSize, w::ColumnPoints, w::ColumnResult},
+                  "|---|---|---|---|");
     for (int mode = 1; mode <= figures::kModeCount; ++mode) {
         const figures::ModeSpec& m = *figures::FindMode(mode);
         for (int step = 1; step <= 6; ++step) {
-            std::string points;
-            int n = 1;
-            for (PointRole r : figures::PointsRead(m.shape, step)) {
-                points += (n > 1 ? "、" : "") + std::to_string(n) + ": " + PointName(r);
-                ++n;
-            }
             const std::string picture = step <= 5 ? Picture(hoststandin::CellFor(mode, step)) : "—";
-            out += "| " + Command(m, step) + " | " + StepName(m.shape, step) + " | " + points +
-                   " | " + picture + " |\n";
+            out += "| " + Command(m, step) + " | " + StepName(m.shape, step) + " | " +
+                   PointList(m.shape, step) + " | " + picture + " |\n";
         }
     }
     return out;

@@ -1,18 +1,19 @@
 #include "tools/Launchers.h"
 
 #include "Unit1/Notices.h"
+#include "cp932iconv/Cp932Iconv.h"
 #include "figures/Figure.h"
 #include "figures/StepInputs.h"
-#include "qtview/Cp932Iconv.h"
 #include "tools/Words.h"
+#include "words/Guide.h"
+#include "words/Launchers.h"
 
 namespace tools {
 
 namespace {
 
 using figures::NumberRole;
-
-constexpr const char* kPickTail = "を指示 (L)free (R)Read";
+namespace w = words::utf8;
 
 // The prefix the host puts before a typed number, and the batch's variable
 // that holds it: one letter each, so the batch finds a number by its prefix
@@ -46,7 +47,8 @@ void AppendItem(std::vector<std::string>& lines, int mode, int step) {
     lines.push_back("REM #h0");
     int n = 1;
     for (figures::PointRole r : figures::PointsRead(figures::FindMode(mode)->shape, step))
-        lines.push_back("REM #" + std::to_string(n++) + " " + PointName(r) + kPickTail);
+        lines.push_back("REM #" + std::to_string(n++) + " " +
+                        Fill(w::PickPrompt, "point", PointName(r)));
     if (step == 3)
         for (NumberRole r : TypedNumbers(mode))
             lines.push_back("REM #c " + NumberPrompt(r) + " /_" + Prefix(r));
@@ -65,7 +67,7 @@ void AppendBatch(std::vector<std::string>& lines, const Launcher& launcher) {
     if (launcher.Mode == 0) {
         lines.insert(lines.end(),
                      {"\"%T742%\"", "rem Without this the host would report that nothing ran.",
-                      ">\"%ANSWER%\" echo h#t742 の設定を閉じました。", "goto :eof"});
+                      std::string(">\"%ANSWER%\" echo h#") + w::SettingsClosed, "goto :eof"});
     } else {
         lines.push_back("set \"ITEM=%~1\"");
         const auto typed = TypedNumbers(launcher.Mode);
@@ -88,7 +90,8 @@ void AppendBatch(std::vector<std::string>& lines, const Launcher& launcher) {
         }
         lines.push_back("goto :eof");
     }
-    lines.insert(lines.end(), {":missing", std::string(">\"%ANSWER%\" echo he") + kMissingProgram});
+    lines.insert(lines.end(),
+                 {":missing", std::string(">\"%ANSWER%\" echo he") + w::MissingProgram});
 }
 
 // A byte the host or cmd takes for a separator, or a `#` the host takes for a
@@ -122,10 +125,11 @@ bool SafeLines(const std::string& bytes) {
 
 // The menu line holds no word whose bytes hold a '|': such a word is written
 // by its reading there (弓 is 0x8B 0x7C).
-std::string ForMenu(std::string words) {
-    for (size_t at; (at = words.find("弓形")) != std::string::npos;)
-        words.replace(at, 6, "ゆみがた");
-    return words;
+std::string ForMenu(std::string text) {
+    const std::string segment = w::Segment;
+    for (size_t at; (at = text.find(segment)) != std::string::npos;)
+        text.replace(at, segment.size(), w::SegmentInMenu);
+    return text;
 }
 
 }  // namespace
@@ -147,21 +151,22 @@ std::vector<Launcher> LauncherSet() {
 }
 
 std::string LauncherFigure(const Launcher& launcher) {
-    if (launcher.Mode == 0) return "設定";
+    if (launcher.Mode == 0) return w::SettingsOnly;
     return FigureWords(*figures::FindMode(launcher.Mode), launcher.Option);
 }
 
 std::string LauncherNote(const Launcher& launcher) {
-    if (launcher.Mode == 0) return "t742 設定：線色・線幅・図形の値・設定リスト";
+    if (launcher.Mode == 0) return w::SettingsNote;
     const figures::ModeSpec& m = *figures::FindMode(launcher.Mode);
     // The plain words first; the host's name of the solid says the same the
     // way its own commands do; the mode, for those who write launchers, last.
     // (A ring's hole is already in the plain words.)
     std::string solid = HostSolidName(m, -1);
     if (m.Draws == figures::Drawing::Line || m.Draws == figures::Drawing::Filled)
-        solid = (m.shape.Arc ? "円弧の" : "円・楕円の") + solid;
-    return "t742 " + LauncherFigure(launcher) + "：" + solid + "（モード " +
-           std::to_string(launcher.Mode) + "）";
+        solid = Fill(m.shape.Arc ? w::NoteOfArc : w::NoteOfFull, "solid", solid);
+    std::string note = Fill(w::Note, "figure", LauncherFigure(launcher));
+    note = Fill(note, "solid", solid);
+    return Fill(note, "mode", std::to_string(launcher.Mode));
 }
 
 std::string LauncherText(const Launcher& launcher) {
@@ -183,48 +188,53 @@ std::string LauncherText(const Launcher& launcher) {
 }
 
 std::string MenuTitle(const Launcher& launcher) {
-    return ForMenu("t742 " + LauncherFigure(launcher));
+    return ForMenu(Fill(w::MenuTitle, "figure", LauncherFigure(launcher)));
 }
 
 std::string MenuPrompt(const Launcher& launcher) {
-    return LauncherFigure(launcher) + "：大きさの取り方を選んでください";
+    return Fill(w::MenuPrompt, "figure", LauncherFigure(launcher));
 }
 
 std::string LauncherBytes(const Launcher& launcher) {
     std::string bytes;
-    if (!qtview::Utf8ToCp932(LauncherText(launcher), bytes) || !SafeLines(bytes)) return {};
+    if (!cp932iconv::Utf8ToCp932(LauncherText(launcher), bytes) || !SafeLines(bytes)) return {};
     return bytes;
 }
 
 std::string LauncherTable() {
-    std::string out =
-        "| ランチャー | メニュー | 指示する点（番号順） | 入力する数値（空欄のとき） |\n"
-        "|---|---|---|---|\n";
+    namespace g = words::utf8;
+    std::string out = std::string("| ") + g::ColumnLauncher + " | " + g::ColumnMenu + " | " +
+                      g::ColumnPoints + " | " + g::ColumnNumbers + " |\n|---|---|---|---|\n";
     for (const Launcher& launcher : LauncherSet()) {
         const std::string name = "`" + launcher.FileName + "`<br>" + LauncherFigure(launcher);
         if (launcher.Mode == 0) {
-            out += "| " + name +
-                   " | メニューなし：設定ダイアログだけを開きます（作図しません） | — | — |\n";
+            out += "| " + name + " | " + g::NoMenu + " | — | — |\n";
             continue;
         }
         const figures::ModeSpec& m = *figures::FindMode(launcher.Mode);
         for (int step = 1; step <= 6; ++step) {
-            std::string points, numbers;
-            int n = 1;
-            for (auto r : figures::PointsRead(m.shape, step)) {
-                points += (n > 1 ? "、" : "") + std::to_string(n) + ": " + PointName(r);
-                ++n;
-            }
+            std::string numbers;
             if (step == 3)
                 for (NumberRole r : TypedNumbers(launcher.Mode))
-                    numbers += (numbers.empty() ? "" : "、") + std::string(NumberName(r)) + "（" +
-                               NumberDefault(r) + "）";
+                    numbers += (numbers.empty() ? "" : g::ListComma) +
+                               Fill(Fill(g::NumberWithDefault, "name", NumberName(r)), "default",
+                                    NumberDefault(r));
             out += "| " + (step == 1 ? name : "") + " | " + std::to_string(step) + ". " +
-                   StepName(m.shape, step) + " | " + points + " | " +
+                   StepName(m.shape, step) + " | " + PointList(m.shape, step) + " | " +
                    (numbers.empty() ? "—" : numbers) + " |\n";
         }
     }
     return out;
+}
+
+std::string PointList(const figures::Shape& shape, int step) {
+    std::string points;
+    int n = 1;
+    for (figures::PointRole r : figures::PointsRead(shape, step)) {
+        points += (n > 1 ? words::utf8::ListComma : "") + std::to_string(n) + ": " + PointName(r);
+        ++n;
+    }
+    return points;
 }
 
 }  // namespace tools

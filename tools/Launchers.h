@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "figures/Figure.h"
+
 namespace tools {
 
 struct Launcher {
@@ -35,9 +37,7 @@ std::string LauncherBytes(const Launcher& launcher);
 
 // The launchers as a Markdown table for the user's guide (UTF-8).
 std::string LauncherTable();
-
-// What the batch writes into JWC_TEMP.TXT when t742.exe is not beside it.
-inline constexpr const char* kMissingProgram =
-    "t742.exe がこのバッチファイルと同じフォルダにありません。";
+// The points a step reads, numbered, as the guide's tables list them (UTF-8).
+std::string PointList(const figures::Shape& shape, int step);
 
 }  // namespace tools

@@ -1,94 +1,104 @@
 #include "tools/Words.h"
 
 #include "Unit1/Form.h"
+#include "words/Dialog.h"
+#include "words/Launchers.h"
 
 namespace tools {
 
 using figures::Drawing;
 using figures::NumberRole;
 using figures::PointRole;
+namespace w = words::utf8;
+
+std::string Fill(std::string text, const std::string& name, const std::string& value) {
+    const std::string mark = "{" + name + "}";
+    for (size_t at = 0; (at = text.find(mark, at)) != std::string::npos; at += value.size())
+        text.replace(at, mark.size(), value);
+    return text;
+}
 
 std::string FigureWords(const figures::ModeSpec& m, int option) {
     const bool arc = m.shape.Arc;
     switch (m.Draws) {
         case Drawing::Line:
-            return arc ? "円弧（線）" : "円周（線）";
+            return arc ? w::ArcLine : w::FullLine;
         case Drawing::Filled:
-            return "塗りつぶし円";
+            return w::Filled;
         case Drawing::Sector:
-            return "扇形";
+            return w::Sector;
         case Drawing::Segment:
-            return "弓形";
+            return w::Segment;
         case Drawing::Outside:
-            return "円外側";
+            return w::Outside;
         case Drawing::Ring:
             break;
     }
-    const std::string ring = arc ? "部分リング" : "リング";
+    const std::string ring = arc ? w::ArcRing : w::Ring;
     if (option < 0) return ring;
-    return ring + (option == 1 ? "（幅一定）" : "（扁平率一定）");
+    return ring + (option == 1 ? w::KeepsWidth : w::KeepsFlatness);
 }
 
 std::string HostSolidName(const figures::ModeSpec& m, int option) {
     switch (m.Draws) {
         case Drawing::Line:
-            return "円周ソリッド";
+            return w::SolidLine;
         case Drawing::Filled:
-            return "全円ソリッド";
+            return w::SolidFilled;
         case Drawing::Sector:
-            return "扇形ソリッド";
+            return w::SolidSector;
         case Drawing::Segment:
-            return "弓形ソリッド";
+            return w::SolidSegment;
         case Drawing::Outside:
-            return "外側円弧ソリッド";
+            return w::SolidOutside;
         case Drawing::Ring:
             break;
     }
-    if (option < 0) return "円環ソリッド";
-    return option == 1 ? "円環ソリッド（幅一定）" : "円環ソリッド（扁平率一定）";
+    if (option < 0) return w::SolidRing;
+    return option == 1 ? w::SolidRingWidth : w::SolidRingFlatness;
 }
 
 std::string StepName(const figures::Shape& shape, int step) {
     switch (step) {
         case 1:
-            return "指示点で";
+            return w::StepPoints;
         case 2:
-            return "前回と同じ大きさで";
+            return w::StepLast;
         case 3:
-            return "数値で";
+            return w::StepNumbers;
         case 4:
-            return shape.Arc ? "3点を通る円弧で" : "3点を通る円で";
+            return shape.Arc ? w::StepArc3 : w::StepCircle3;
         case 5:
-            return "軸角の矩形に内接";
+            return w::StepRectangle;
         default:
-            return "ダイアログの値で";
+            return w::StepDialog;
     }
 }
 
 const char* PointName(PointRole r) {
     switch (r) {
         case PointRole::Centre:
-            return "中心点";
+            return w::PointCentre;
         case PointRole::OnFigure:
-            return "円周上の点（半径）";
+            return w::PointOnFigure;
         case PointRole::OnHole:
-            return "内側円周上の点（内側円半径）";
+            return w::PointOnHole;
         case PointRole::StartDirection:
-            return "開始角度の方向";
+            return w::PointStartDirection;
         case PointRole::EndDirection:
-            return "終了角度の方向（反時計回り）";
+            return w::PointEndDirection;
         case PointRole::ArcStart:
-            return "円弧の始点";
+            return w::PointArcStart;
         case PointRole::ArcEnd:
-            return "円弧の終点";
+            return w::PointArcEnd;
         case PointRole::Between:
-            return "円弧が通る中間の点";
+            return w::PointBetween;
         case PointRole::OnCircle:
-            return "円周上の点";
+            return w::PointOnCircle;
         case PointRole::Corner:
-            return "矩形の角";
+            return w::PointCorner;
         case PointRole::OppositeCorner:
-            return "対角の角";
+            return w::PointOppositeCorner;
     }
     return "";
 }
@@ -96,15 +106,15 @@ const char* PointName(PointRole r) {
 const char* NumberName(NumberRole r) {
     switch (r) {
         case NumberRole::Option:
-            return "オプション";
+            return w::Option;
         case NumberRole::Radius:
-            return "半径";
+            return w::Radius;
         case NumberRole::InnerRadius:
-            return "内側円半径";
+            return w::InnerRadius;
         case NumberRole::StartDegrees:
-            return "開始角度";
+            return w::StartAngle;
         case NumberRole::EndDegrees:
-            return "終了角度";
+            return w::EndAngle;
     }
     return "";
 }
@@ -113,10 +123,10 @@ const char* NumberUnit(NumberRole r) {
     switch (r) {
         case NumberRole::Radius:
         case NumberRole::InnerRadius:
-            return "実寸mm";
+            return w::RealMm;
         case NumberRole::StartDegrees:
         case NumberRole::EndDegrees:
-            return "度";
+            return w::DegreeUnit;
         case NumberRole::Option:
             break;
     }
@@ -142,8 +152,9 @@ std::string NumberDefault(NumberRole r) {
 
 std::string NumberPrompt(NumberRole r) {
     // Full-width digits read as no number at all, so the prompt says which to type.
-    return std::string(NumberName(r)) + "を半角数字で入力（" + NumberUnit(r) + "、空欄は " +
-           NumberDefault(r) + "）";
+    std::string prompt = Fill(w::NumberPrompt, "name", NumberName(r));
+    prompt = Fill(prompt, "unit", NumberUnit(r));
+    return Fill(prompt, "default", NumberDefault(r));
 }
 
 }  // namespace tools

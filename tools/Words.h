@@ -1,7 +1,7 @@
-// The words a user reads (UTF-8): what each launcher draws, by the host's
-// names for its solids, and the dialog's captions for the values. The
-// launchers, the guide's tables and readme.txt all take them from here, so
-// they always say the same.
+// The words a user reads (UTF-8, from words/launchers.txt and dialog.txt):
+// what each launcher draws, by the host's names for its solids, and the
+// dialog's captions for the values. The launchers, the guide's tables and
+// readme.txt all take them from here, so they always say the same.
 #pragma once
 
 #include <string>
@@ -10,6 +10,9 @@
 #include "figures/StepInputs.h"
 
 namespace tools {
+
+// `text` with every "{name}" in it replaced by `value` (UTF-8).
+std::string Fill(std::string text, const std::string& name, const std::string& value);
 
 // What a mode draws, in a few plain words ("円周（線）", "扇形", "リング（幅一定）").
 // `option` is the ring's record (0 "so", 1 "sg"), -1 for none or both.

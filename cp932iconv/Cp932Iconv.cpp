@@ -1,4 +1,4 @@
-#include "qtview/Cp932Iconv.h"
+#include "cp932iconv/Cp932Iconv.h"
 
 #include <iconv.h>
 
@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <vector>
 
-namespace qtview {
+namespace cp932iconv {
 
 bool Iconv(const char* to, const char* from, std::string_view in, std::string& out,
            const char* replacement, size_t unitBytes) {
@@ -50,4 +50,4 @@ bool IsCp932(std::string_view bytes) {
     return Iconv("UTF-8", "CP932", bytes, out);
 }
 
-}  // namespace qtview
+}  // namespace cp932iconv

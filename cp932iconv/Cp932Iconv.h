@@ -1,13 +1,13 @@
 // Code page 932 with iconv, at the edges of the Linux build: the Qt window's
-// text (qtview/Cp932.h), and the tools' and the host stand-in's Japanese text,
-// held as UTF-8 in the source. Only the C++ standard library and iconv: the
-// tools need it without Qt.
+// text (qtview/Cp932.h), and the tools' and the host stand-in's Japanese text.
+// Only the C++ standard library and iconv, so that the tools, which have no
+// window, and the Qt window may both use it.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-namespace qtview {
+namespace cp932iconv {
 
 // Converts all of `in` from the encoding `from` to `to`. A broken or
 // unconvertible sequence stops the conversion, or, when `replacement` is given,
@@ -23,4 +23,4 @@ std::string Cp932ToUtf8(std::string_view bytes);
 // True when the bytes are whole code page 932 characters.
 bool IsCp932(std::string_view bytes);
 
-}  // namespace qtview
+}  // namespace cp932iconv
