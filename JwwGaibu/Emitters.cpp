@@ -1,22 +1,15 @@
 #include "JwwGaibu/Emitters.h"
 
-#include <cmath>
 #include <initializer_list>
 #include <string>
 
+#include "JwwGaibu/Drawable.h"
 #include "JwwGaibu/Output.h"
 #include "MyFunc/TextConv.h"
 
 namespace JwwGaibu {
 
 namespace {
-
-// Infinity or NaN has no text the host can read: such a figure is not drawable.
-bool AllFinite(std::initializer_list<double> values) {
-    for (double v : values)
-        if (!std::isfinite(v)) return false;
-    return true;
-}
 
 void AppendRecord(const char* keyword, std::initializer_list<double> values, const int* kind) {
     std::string line = keyword;
@@ -35,17 +28,15 @@ void AppendRecord(const char* keyword, std::initializer_list<double> values, con
 
 void EmitArcSolid(const char* keyword, int kind, double x, double y, double radius, double flatness,
                   double tilt, double startAngle, double arcAngle) {
-    if (!(radius > 1e-8) || !(std::fabs(flatness) > 1e-8)) return;
-    if (!AllFinite({x, y, radius, flatness, tilt, startAngle, arcAngle})) return;
+    if (CheckSolid(x, y, radius, flatness, tilt, startAngle, arcAngle) != SolidFault::None) return;
     AppendRecord(keyword, {x, y, radius, flatness, tilt, startAngle, arcAngle}, &kind);
 }
 
 void EmitRingSolid(const char* keyword, double x, double y, double radius, double flatness,
                    double tilt, double startAngle, double arcAngle, double innerRadius) {
-    if (!(radius > 1e-8) || !(innerRadius > 1e-8) || !(innerRadius < radius - 1e-8) ||
-        !(std::fabs(flatness) > 1e-8))
+    if (CheckRing(x, y, radius, flatness, tilt, startAngle, arcAngle, innerRadius) !=
+        SolidFault::None)
         return;
-    if (!AllFinite({x, y, radius, flatness, tilt, startAngle, arcAngle, innerRadius})) return;
     AppendRecord(keyword, {x, y, radius, flatness, tilt, startAngle, arcAngle, innerRadius},
                  nullptr);
 }

@@ -6,12 +6,13 @@
 
 #include "JwwGaibu/Records.h"
 #include "JwwGaibu/Tokenizer.h"
+#include "MyFunc/Tolerances.h"
 
 namespace JwwGaibu {
 
 // Two points of an "sl" line coincide when both their x and their y differ by
 // at most this.
-inline constexpr double kSamePoint = 1e-10;
+inline constexpr double kSamePoint = MyFunc::kZeroTolerance;
 
 // What an "sl" line of 5, 7, or 9 and more fields stores: a degenerate solid
 // keeps fewer points.

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "MyFunc/Tolerances.h"
+
 namespace MyFunc {
 
 // Every formula keeps its written order of operations so that results are
@@ -14,7 +16,7 @@ double PointDistance(double x1, double y1, double x2, double y2) {
 }
 
 double DirectionAngle(double dx, double dy) {
-    if (std::fabs(dx) < 1e-10 && std::fabs(dy) < 1e-10) return 0.0;
+    if (std::fabs(dx) < kZeroTolerance && std::fabs(dy) < kZeroTolerance) return 0.0;
     double theta = std::atan2(dy, dx);
     if (theta < 0.0) theta = theta + kTwoPi;
     return theta;
@@ -49,15 +51,15 @@ bool CircleThrough3Points(double x1, double y1, double x2, double y2, double x3,
                           bool& ccw) {
     cx = cy = radius = start = end = 0.0;
     ccw = false;
-    if (PointLineDistance(x1, y1, x2, y2, x3, y3) < 1e-10) return false;
+    if (PointLineDistance(x1, y1, x2, y2, x3, y3) < kZeroTolerance) return false;
     const double d = (x1 - x2) * (y3 - y2) - (y1 - y2) * (x3 - x2);
-    if (std::fabs(d) < 1e-10) return false;
+    if (std::fabs(d) < kZeroTolerance) return false;
     const double s1 = x2 * x2 + y2 * y2 - x1 * x1 - y1 * y1;
     const double s3 = x2 * x2 + y2 * y2 - x3 * x3 - y3 * y3;
     cx = (-0.5 * (y3 - y2) * s1 + 0.5 * (y1 - y2) * s3) / d;
     cy = (-0.5 * (x1 - x2) * s3 + 0.5 * (x3 - x2) * s1) / d;
     radius = PointDistance(cx, cy, x1, y1);
-    if (radius < 1e-10) return false;
+    if (radius < kZeroTolerance) return false;
     const double a1 = DirectionAngle(x1 - cx, y1 - cy);
     const double a2 = DirectionAngle(x2 - cx, y2 - cy);
     const double a3 = DirectionAngle(x3 - cx, y3 - cy);

@@ -129,28 +129,15 @@ void TForm1::ExplainOutcome() {
 void TForm1::RunConstruction(int step) {
     Outcome = figures::NotDrawn::None;
     const figures::ModeSpec* modeSpec = figures::FindMode(Mode);
-    if (modeSpec == nullptr) return;
-    double numbers[4];
-    for (size_t i = 0; i < 4; ++i) numbers[i] = TextToFloat(NumberTexts[i]);
-    switch (step) {
-        case 1:
-            return FigureByPoints(*modeSpec);
-        case 2:
-            return FigureSameAsLast(*modeSpec);
-        case 3:
-            return FigureByNumbers(*modeSpec, numbers);
-        case 4:
-            return FigureBy3Points(*modeSpec);
-        case 5:
-            return FigureInRectangle(*modeSpec);
-        default:
-            return;
-    }
+    if (modeSpec == nullptr || step < 1 || step > 5) return;
+    std::array<double, 4> numbers{};
+    for (size_t i = 0; i < numbers.size(); ++i) numbers[i] = TextToFloat(NumberTexts[i]);
+    DrawFigure(*modeSpec, step, numbers);
 }
 
 void TForm1::RunDialogConstruction() {
     Outcome = figures::NotDrawn::None;
-    if (const figures::ModeSpec* modeSpec = figures::FindMode(Mode)) FigureFromDialog(*modeSpec);
+    if (const figures::ModeSpec* modeSpec = figures::FindMode(Mode)) DrawFigure(*modeSpec, 6);
 }
 
 void TForm1::PrepareDialog() {

@@ -12,8 +12,6 @@
 
 namespace figures {
 struct ModeSpec;
-struct Shape;
-struct Figure;
 enum class NotDrawn;
 }  // namespace figures
 
@@ -155,23 +153,17 @@ class TForm1 {
     void EllipticArcRingInRectangle();
     void ArcRingFromDialog();
 
-    // The figure families every construction above is made of; `modeSpec` says
-    // what shape the mode draws and how it hands it to the host.
-    void FigureByPoints(const figures::ModeSpec& modeSpec);
-    void FigureSameAsLast(const figures::ModeSpec& modeSpec);
-    void FigureByNumbers(const figures::ModeSpec& modeSpec, const double numbers[4]);
-    void FigureBy3Points(const figures::ModeSpec& modeSpec);
-    void FigureInRectangle(const figures::ModeSpec& modeSpec);
-    void FigureFromDialog(const figures::ModeSpec& modeSpec);
+    // The construction of step 1..6 (6: the dialog's) for the mode: its inputs
+    // gathered from the host state, `numbers` (step 3: radius, inner radius,
+    // start and end angle, as the mode reads them) and the dialog page; its
+    // figure handed to the emitters and remembered when it is drawn.
+    void DrawFigure(const figures::ModeSpec& modeSpec, int step,
+                    const std::array<double, 4>& numbers = {});
 
   private:
     void EmitColorAndWidth();
     // With Explain, puts the reason the construction drew nothing before the answer.
     void ExplainOutcome();
-    // `failure` names a geometric reason for not drawing; the figure's values
-    // tell any other.
-    void Finish(const figures::ModeSpec& modeSpec, bool drawn, const figures::Figure& fig,
-                bool closed, bool remember, int lastPoint, figures::NotDrawn failure);
     // The running mode when it mirrors `base` (modes 3, 4 and 5), else `base`.
     const figures::ModeSpec& SpecFor(const figures::ModeSpec& base) const;
 };

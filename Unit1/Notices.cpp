@@ -3,6 +3,7 @@
 #include "Unit1/Notices.h"
 
 #include "MyFunc/TextConv.h"
+#include "Unit1/FigurePage.h"
 #include "Unit1/Form.h"
 #include "figures/Figure.h"
 #include "words/Notices.h"
@@ -103,13 +104,12 @@ const std::string* Unreadable(const TForm1& f, Source from) {
         read.push_back(&f.NumberTexts[0]);
         if (m->shape.Ring) read.push_back(&f.NumberTexts[1]);
     } else if (from == Source::Dialog) {
-        const bool arc = m->shape.Arc;
-        const bool byFlatness = arc ? f.RBB1.Checked : f.RBA1.Checked;
-        if (byFlatness)
-            read = {arc ? &f.EditB1.Text : &f.EditA1.Text, arc ? &f.EditB2.Text : &f.EditA2.Text};
+        const FigurePage& page = PageFor(m->shape.Arc);
+        if ((f.*page.ByFlatness).Checked)
+            read = {&(f.*page.Radius).Text, &(f.*page.FlatnessPercent).Text};
         else
-            read = {arc ? &f.EditB3.Text : &f.EditA3.Text, arc ? &f.EditB4.Text : &f.EditA4.Text};
-        if (m->shape.Ring) read.push_back(arc ? &f.EditB6.Text : &f.EditA6.Text);
+            read = {&(f.*page.XRadius).Text, &(f.*page.YRadius).Text};
+        if (m->shape.Ring) read.push_back(&(f.*page.InnerRadius).Text);
     }
     double value = 0;
     for (const std::string* text : read)

@@ -1,6 +1,6 @@
 // What a mode draws and how it hands the figure to the host. Every mode is a
-// shape (full or arc, with or without a hole) and an output stage; the five
-// steps and the dialog construction are written once for all of them.
+// shape (full or arc, with or without a hole) and the records it answers
+// with; the five steps and the dialog construction are written once for all.
 #pragma once
 
 namespace figures {
@@ -35,20 +35,26 @@ enum class NotDrawn {
     None,            // a figure was drawn
     NoCircle,        // three points on one line, or two of them at one place
     EmptyRectangle,  // the rectangle of two corners has no width or no height
-    ZeroRadius,      // the radius is 0 or less (not above 1e-8)
-    ZeroFlatness,    // the flatness is 0 (within 1e-8)
+    ZeroRadius,      // the radius is 0 or less (not above the length tolerance)
+    ZeroFlatness,    // the flatness is 0 (within the length tolerance)
     ZeroHole,        // a ring's inner radius is 0 or less
     HoleNotInside,   // a ring's inner radius is not below its radius
     TooLarge,        // a value beyond what a double can hold
 };
 
-// Hands one figure to the emitters; `closed` tells a full turn from a partial arc.
-using OutputStage = void (*)(const Figure& figure, bool closed, int modeOption);
+// The records a mode answers with (figures/Solids.h makes them).
+enum class Records {
+    Se,         // one "se": kind 100 when closed, 0 for an arc
+    Sc,         // one "sc": kind 100 when closed, 0 for an arc
+    ScSegment,  // one "sc": kind 100 when closed, 5 for an arc
+    Quarters,   // "sc" of kind -1, one per piece of at most a quarter turn
+    Ring,       // one "so", or "sg" when the option is 1
+};
 
 struct ModeSpec {
     int Mode;
     Shape shape;
-    OutputStage Output;
+    Records Output;
     int Mirrors;         // the mode whose named constructions this one runs (itself if none)
     const char* Answer;  // the records the host gets, as the user's guide shows them
     Drawing Draws;

@@ -2,13 +2,14 @@
 
 #include <cmath>
 
-#include "JwwGaibu/Emitters.h"
 #include "MyFunc/Geometry.h"
+#include "MyFunc/Tolerances.h"
 
 namespace figures {
 
 using MyFunc::kPi;
 using MyFunc::kTwoPi;
+using MyFunc::kZeroTolerance;
 
 double ReduceDegrees(double degrees) {
     if (!std::isfinite(degrees)) return 0.0;
@@ -20,7 +21,7 @@ double ReduceDegrees(double degrees) {
 }
 
 bool ApplyClosingRule(double& arcAngle) {
-    if (std::fabs(arcAngle) < 1e-10 || std::fabs(arcAngle - kTwoPi) < 1e-10) {
+    if (std::fabs(arcAngle) < kZeroTolerance || std::fabs(arcAngle - kTwoPi) < kZeroTolerance) {
         arcAngle = kTwoPi;
         return true;
     }
@@ -33,20 +34,19 @@ bool ArcBetween(double start, double end, double& arcAngle) {
     return ApplyClosingRule(arcAngle);
 }
 
-bool PassesRingTest(double outer, double inner) {
-    return outer > inner && inner > 1e-8;
-}
-
-void EmitQuarterSplit(const Figure& f) {
+std::vector<Figure> QuarterPieces(const Figure& f) {
     double a = f.ArcAngle;
-    if (std::fabs(a) > kTwoPi + 1e-10) a = kTwoPi;
-    const int n = static_cast<int>(std::fabs(a - 1e-10) / (kPi / 2.0));
+    if (std::fabs(a) > kTwoPi + kZeroTolerance) a = kTwoPi;
+    const int n = static_cast<int>(std::fabs(a - kZeroTolerance) / (kPi / 2.0));
     const double piece = a / (n + 1);
-    double start = f.StartAngle;
+    std::vector<Figure> pieces;
+    Figure p = f;
+    p.ArcAngle = piece;
     for (int i = 0; i <= n; ++i) {
-        JwwGaibu::EmitSc(-1, f.X, f.Y, f.Radius, f.Flatness, f.Tilt, start, piece);
-        start = start + piece;
+        pieces.push_back(p);
+        p.StartAngle = p.StartAngle + piece;
     }
+    return pieces;
 }
 
 }  // namespace figures

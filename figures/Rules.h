@@ -1,6 +1,8 @@
 // Rules that several modes share.
 #pragma once
 
+#include <vector>
+
 #include "figures/Figure.h"
 
 namespace figures {
@@ -15,12 +17,9 @@ bool ApplyClosingRule(double& arcAngle);
 // The arc angle from start to end, counter-clockwise, after the closing rule.
 bool ArcBetween(double start, double end, double& arcAngle);
 
-// A ring is drawn only when its hole is real and smaller than the outer figure.
-bool PassesRingTest(double outer, double inner);
-
-// Cuts the arc into equal pieces of at most a quarter turn, each one "sc" record
-// of kind -1.
-void EmitQuarterSplit(const Figure& figure);
+// The figure cut into equal pieces of at most a quarter turn, in order from
+// its start angle (the start is not reduced into [0, 2*pi)).
+std::vector<Figure> QuarterPieces(const Figure& figure);
 
 // The most pieces one figure is cut into: an arc angle of more than a full turn
 // (only a hand-edited settings file holds one) is drawn as the closed figure.

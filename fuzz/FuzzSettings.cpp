@@ -39,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     JwwGaibu::ResetOutputState();
     for (int mode = 1; mode <= 8; ++mode) {
         again.Mode = mode;
-        again.FigureSameAsLast(*figures::FindMode(mode));
-        again.FigureFromDialog(*figures::FindMode(mode));
+        again.DrawFigure(*figures::FindMode(mode), 2);
+        again.DrawFigure(*figures::FindMode(mode), 6);
     }
     t742fuzz::CheckOutputLines();
     return 0;

@@ -26,12 +26,8 @@ void RunEveryConstruction(const double numbers[4]) {
         form.Mode = mode;
         form.ModeOption = mode & 1;
         const figures::ModeSpec& modeSpec = *figures::FindMode(mode);
-        form.FigureByPoints(modeSpec);
-        form.FigureSameAsLast(modeSpec);
-        form.FigureByNumbers(modeSpec, numbers);
-        form.FigureBy3Points(modeSpec);
-        form.FigureInRectangle(modeSpec);
-        form.FigureFromDialog(modeSpec);
+        for (int step = 1; step <= 6; ++step)
+            form.DrawFigure(modeSpec, step, {numbers[0], numbers[1], numbers[2], numbers[3]});
     }
     CheckOutputLines();
 }

@@ -1,5 +1,6 @@
-// The named constructions of each mode. Modes 3, 4 and 5 run those of modes 1
-// and 2 with their own output stage.
+// The named constructions of each mode, each one step of the one construction
+// route (DrawFigure). Modes 3, 4 and 5 run those of modes 1 and 2 with their
+// own records.
 #include "Unit1/Form.h"
 #include "figures/Figure.h"
 
@@ -18,107 +19,102 @@ const figures::ModeSpec& M(int mode) {
 
 // Mode 1: full circles and ellipses.
 void TForm1::FullCircleByPoint() {
-    FigureByPoints(SpecFor(M(1)));
+    DrawFigure(SpecFor(M(1)), 1);
 }
 void TForm1::FullCircleSameAsLast() {
-    FigureSameAsLast(SpecFor(M(1)));
+    DrawFigure(SpecFor(M(1)), 2);
 }
 void TForm1::FullCircleByRadius(double r) {
-    const double n[4] = {r, 0, 0, 0};
-    FigureByNumbers(SpecFor(M(1)), n);
+    DrawFigure(SpecFor(M(1)), 3, {r, 0, 0, 0});
 }
 void TForm1::FullCircleBy3Points() {
-    FigureBy3Points(SpecFor(M(1)));
+    DrawFigure(SpecFor(M(1)), 4);
 }
 void TForm1::FullEllipseInRectangle() {
-    FigureInRectangle(SpecFor(M(1)));
+    DrawFigure(SpecFor(M(1)), 5);
 }
 void TForm1::FullCircleFromDialog() {
-    FigureFromDialog(SpecFor(M(1)));
+    DrawFigure(SpecFor(M(1)), 6);
 }
 
 // Mode 2: arcs and sectors.
 void TForm1::ArcByPoints() {
-    FigureByPoints(SpecFor(M(2)));
+    DrawFigure(SpecFor(M(2)), 1);
 }
 void TForm1::ArcSameAsLast() {
-    FigureSameAsLast(SpecFor(M(2)));
+    DrawFigure(SpecFor(M(2)), 2);
 }
 void TForm1::ArcByNumbers(double r, double startDeg, double endDeg) {
-    const double n[4] = {r, startDeg, endDeg, 0};
-    FigureByNumbers(SpecFor(M(2)), n);
+    DrawFigure(SpecFor(M(2)), 3, {r, startDeg, endDeg, 0});
 }
 void TForm1::ArcBy3Points() {
-    FigureBy3Points(SpecFor(M(2)));
+    DrawFigure(SpecFor(M(2)), 4);
 }
 void TForm1::EllipticArcInRectangle() {
-    FigureInRectangle(SpecFor(M(2)));
+    DrawFigure(SpecFor(M(2)), 5);
 }
 void TForm1::ArcFromDialog() {
-    FigureFromDialog(SpecFor(M(2)));
+    DrawFigure(SpecFor(M(2)), 6);
 }
 
 // Mode 6: the arcs of mode 2 in quarter-turn pieces.
 void TForm1::SplitArcByPoints() {
-    FigureByPoints(M(6));
+    DrawFigure(M(6), 1);
 }
 void TForm1::SplitArcSameAsLast() {
-    FigureSameAsLast(M(6));
+    DrawFigure(M(6), 2);
 }
 void TForm1::SplitArcByNumbers(double r, double startDeg, double endDeg) {
-    const double n[4] = {r, startDeg, endDeg, 0};
-    FigureByNumbers(M(6), n);
+    DrawFigure(M(6), 3, {r, startDeg, endDeg, 0});
 }
 void TForm1::SplitArcBy3Points() {
-    FigureBy3Points(M(6));
+    DrawFigure(M(6), 4);
 }
 void TForm1::SplitEllipticArcInRectangle() {
-    FigureInRectangle(M(6));
+    DrawFigure(M(6), 5);
 }
 void TForm1::SplitArcFromDialog() {
-    FigureFromDialog(M(6));
+    DrawFigure(M(6), 6);
 }
 
 // Mode 7: full rings.
 void TForm1::RingByPoints() {
-    FigureByPoints(M(7));
+    DrawFigure(M(7), 1);
 }
 void TForm1::RingSameAsLast() {
-    FigureSameAsLast(M(7));
+    DrawFigure(M(7), 2);
 }
 void TForm1::RingByNumbers(double outer, double inner) {
-    const double n[4] = {outer, inner, 0, 0};
-    FigureByNumbers(M(7), n);
+    DrawFigure(M(7), 3, {outer, inner, 0, 0});
 }
 void TForm1::RingBy3Points() {
-    FigureBy3Points(M(7));
+    DrawFigure(M(7), 4);
 }
 void TForm1::EllipticRingInRectangle() {
-    FigureInRectangle(M(7));
+    DrawFigure(M(7), 5);
 }
 void TForm1::RingFromDialog() {
-    FigureFromDialog(M(7));
+    DrawFigure(M(7), 6);
 }
 
 // Mode 8: partial rings.
 void TForm1::ArcRingByPoints() {
-    FigureByPoints(M(8));
+    DrawFigure(M(8), 1);
 }
 void TForm1::ArcRingSameAsLast() {
-    FigureSameAsLast(M(8));
+    DrawFigure(M(8), 2);
 }
 void TForm1::ArcRingByNumbers(double outer, double inner, double startDeg, double endDeg) {
-    const double n[4] = {outer, inner, startDeg, endDeg};
-    FigureByNumbers(M(8), n);
+    DrawFigure(M(8), 3, {outer, inner, startDeg, endDeg});
 }
 void TForm1::ArcRingBy3Points() {
-    FigureBy3Points(M(8));
+    DrawFigure(M(8), 4);
 }
 void TForm1::EllipticArcRingInRectangle() {
-    FigureInRectangle(M(8));
+    DrawFigure(M(8), 5);
 }
 void TForm1::ArcRingFromDialog() {
-    FigureFromDialog(M(8));
+    DrawFigure(M(8), 6);
 }
 
 }  // namespace Unit1
