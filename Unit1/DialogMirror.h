@@ -49,21 +49,21 @@ class DialogMirror {
         w.Pushing();
         pushed_.clear();
         for (const ControlLayout& c : kForm1Layout) {
-            if (TLabel* label = FormLabel(f, c.Name)) Put(w, c, label->Caption);
-            if (TEdit* edit = FormEdit(f, c.Name)) Put(w, c, edit->Text);
-            if (bool* checked = FormCheck(f, c.Name)) w.SetCheck(c, *checked);
-            if (TListBox* list = FormList(f, c.Name)) {
+            if (TLabel* label = FormLabel(f, c)) Put(w, c, label->Caption);
+            if (TEdit* edit = FormEdit(f, c)) Put(w, c, edit->Text);
+            if (bool* checked = FormCheck(f, c)) w.SetCheck(c, *checked);
+            if (TListBox* list = FormList(f, c)) {
                 w.SetItems(c, list->Items);
                 w.SetRow(c, list->ItemIndex);
             }
-            if (TComboBox* combo = FormCombo(f, c.Name)) {
+            if (TComboBox* combo = FormCombo(f, c)) {
                 w.SetItems(c, combo->Items);
                 if (c.Kind == ControlKind::ComboEdit)
                     Put(w, c, combo->Text);
                 else
                     w.SetRow(c, combo->ItemIndex);
             }
-            if (TSpeedButton* b = FormFlatButton(f, c.Name)) w.SetFontColour(c, b->FontColor);
+            if (TSpeedButton* b = FormFlatButton(f, c)) w.SetFontColour(c, b->FontColor);
             w.SetLook(c, LookOf(f, c));
         }
         w.SetPage(f.ActivePage);
@@ -72,10 +72,10 @@ class DialogMirror {
 
     void Pull(TForm1& f, const ControlValues<Text>& w) const {
         for (const ControlLayout& c : kForm1Layout) {
-            if (TEdit* edit = FormEdit(f, c.Name)) Take(w, c, edit->Text);
-            if (bool* checked = FormCheck(f, c.Name)) *checked = w.GetCheck(c);
-            if (TListBox* list = FormList(f, c.Name)) list->ItemIndex = w.GetRow(c);
-            if (TComboBox* combo = FormCombo(f, c.Name)) {
+            if (TEdit* edit = FormEdit(f, c)) Take(w, c, edit->Text);
+            if (bool* checked = FormCheck(f, c)) *checked = w.GetCheck(c);
+            if (TListBox* list = FormList(f, c)) list->ItemIndex = w.GetRow(c);
+            if (TComboBox* combo = FormCombo(f, c)) {
                 if (c.Kind == ControlKind::ComboEdit)
                     Take(w, c, combo->Text);
                 else

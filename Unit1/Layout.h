@@ -9,6 +9,7 @@
 #include <iterator>
 #include <string>
 #include <utility>
+#include <variant>
 
 #include "Unit1/Form.h"
 #include "Unit1/Platform.h"
@@ -51,8 +52,15 @@ enum class ControlKind {
 
 inline constexpr int kNoEvent = -1;
 
+// The form's state a control shows and edits: its member of TForm1, or none
+// (a label with a fixed caption, a frame, a push button, a tab).
+using FormMember =
+    std::variant<std::monostate, TEdit TForm1::*, TCheckBox TForm1::*, TRadioButton TForm1::*,
+                 TComboBox TForm1::*, TListBox TForm1::*, TLabel TForm1::*, TSpeedButton TForm1::*>;
+
 struct ControlLayout {
     const char* Name;
+    FormMember Member;
     ControlKind Kind;
     int Page;  // 0..3, or -1 for the controls below the pages
     const char* Caption;
@@ -72,101 +80,108 @@ using K = ControlKind;
 inline constexpr int E(FormEvent e) {
     return static_cast<int>(e);
 }
+inline constexpr ControlLayout Row(const char* name, FormMember member, K kind, int page,
+                                   const char* caption, int x, int y, int w, int h,
+                                   bool tab = false, bool group = false, char accel = 0,
+                                   int event = kNoEvent) {
+    return {name, member, kind, page, caption, x, y, w, h, tab, group, accel, event};
+}
 inline constexpr ControlLayout Row(const char* name, K kind, int page, const char* caption, int x,
                                    int y, int w, int h, bool tab = false, bool group = false,
                                    char accel = 0, int event = kNoEvent) {
-    return {name, kind, page, caption, x, y, w, h, tab, group, accel, event};
+    return Row(name, {}, kind, page, caption, x, y, w, h, tab, group, accel, event);
 }
 inline constexpr ControlLayout Lbl(const char* name, int page, const char* caption, int x, int y,
                                    int w) {
     return Row(name, K::Label, page, caption, x, y, w, 16);
 }
-inline constexpr ControlLayout Ed(const char* name, int page, int x, int y, bool group = false) {
-    return Row(name, K::Edit, page, "", x, y, 72, 20, true, group);
+inline constexpr ControlLayout Ed(const char* name, TEdit TForm1::*member, int page, int x, int y,
+                                  bool group = false) {
+    return Row(name, member, K::Edit, page, "", x, y, 72, 20, true, group);
 }
 
 inline constexpr ControlLayout kForm1Layout[] = {
     // The colour and width page.
     Row("Label1", K::Label, 0, words::LineColour, 8, 10, 34, 18),
-    Row("ComboBox1", K::ComboList, 0, "", 44, 6, 130, 22, true, true),
-    Row("CheckBox1", K::CheckBox, 0, words::ArbitraryColour, 8, 36, 74, 20, true),
+    Row("ComboBox1", &TForm1::ComboBox1, K::ComboList, 0, "", 44, 6, 130, 22, true, true),
+    Row("CheckBox1", &TForm1::CheckBox1, K::CheckBox, 0, words::ArbitraryColour, 8, 36, 74, 20, true),
     // A flat button, as a speed button: clicked, never focused.
-    Row("SpeedButton1", K::FlatButton, 0, words::ArbitraryColourButton, 84, 34, 90, 22, false,
+    Row("SpeedButton1", &TForm1::SpeedButton1, K::FlatButton, 0, words::ArbitraryColourButton, 84, 34, 90, 22, false,
         false, 0, E(FormEvent::SpeedButton1)),
     Row("Label3", K::Label, 0, words::LineWidth, 8, 66, 34, 18),
-    Row("ComboBox3", K::ComboEdit, 0, "", 44, 62, 130, 22, true),
+    Row("ComboBox3", &TForm1::ComboBox3, K::ComboEdit, 0, "", 44, 62, 130, 22, true),
     Row("Button3", K::Button, 0, words::Register, 8, 92, 80, 24, true, false, 0,
         E(FormEvent::Button3)),
     Row("Button4", K::Button, 0, words::Delete, 94, 92, 80, 24, true, false, 0,
         E(FormEvent::Button4)),
     Lbl("Label27", 0, words::SharedListNote1, 8, 122, 190),
     Lbl("Label32", 0, words::SharedListNote2, 8, 138, 190),
-    Row("ListBox1", K::ListBox, 0, "", 200, 6, 196, 148, true, false, 0, E(FormEvent::ListBox1)),
+    Row("ListBox1", &TForm1::ListBox1, K::ListBox, 0, "", 200, 6, 196, 148, true, false, 0, E(FormEvent::ListBox1)),
 
     // The full-circle page.
     Row("GroupBoxA", K::GroupBox, 1, "", 2, 2, 398, 152),
-    Row("RBA1", K::Radio, 1, words::ByFlatness, 10, 6, 150, 20, true, true),
+    Row("RBA1", &TForm1::RBA1, K::Radio, 1, words::ByFlatness, 10, 6, 150, 20, true, true),
     Row("GroupBox1", K::GroupBox, 1, "", 10, 24, 188, 56),
     Lbl("Label2", 1, words::Radius, 16, 34, 50),
-    Ed("EditA1", 1, 68, 32),
+    Ed("EditA1", &TForm1::EditA1, 1, 68, 32),
     Lbl("Label4", 1, words::RealMm, 144, 34, 50),
     Lbl("Label5", 1, words::Flatness, 16, 57, 50),
-    Ed("EditA2", 1, 68, 55),
+    Ed("EditA2", &TForm1::EditA2, 1, 68, 55),
     Lbl("Label6", 1, words::Percent, 144, 57, 20),
-    Row("RBA2", K::Radio, 1, words::ByAxisRadii, 206, 6, 150, 20, true),
+    Row("RBA2", &TForm1::RBA2, K::Radio, 1, words::ByAxisRadii, 206, 6, 150, 20, true),
     Row("GroupBox2", K::GroupBox, 1, "", 206, 24, 188, 56),
     Lbl("Label7", 1, words::XRadius, 212, 34, 50),
-    Ed("EditA3", 1, 264, 32),
+    Ed("EditA3", &TForm1::EditA3, 1, 264, 32),
     Lbl("Label8", 1, words::RealMm, 340, 34, 50),
     Lbl("Label9", 1, words::YRadius, 212, 57, 50),
-    Ed("EditA4", 1, 264, 55),
+    Ed("EditA4", &TForm1::EditA4, 1, 264, 55),
     Lbl("Label10", 1, words::RealMm, 340, 57, 50),
     Lbl("Label11", 1, words::Tilt, 16, 90, 70),
-    Ed("EditA5", 1, 88, 88, true),
+    Ed("EditA5", &TForm1::EditA5, 1, 88, 88, true),
     Lbl("Label12", 1, words::Degree, 164, 90, 14),
-    Row("CBA1", K::CheckBox, 1, words::TiltFromAxis, 206, 88, 150, 20, true),
+    Row("CBA1", &TForm1::CBA1, K::CheckBox, 1, words::TiltFromAxis, 206, 88, 150, 20, true),
     Lbl("Label30", 1, words::InnerRadius, 16, 116, 84),
-    Ed("EditA6", 1, 102, 114),
+    Ed("EditA6", &TForm1::EditA6, 1, 102, 114),
     Lbl("Label31", 1, words::RealMm, 178, 116, 50),
     Row("Button5", K::Button, 1, words::Register, 312, 120, 80, 24, true, false, 0,
         E(FormEvent::Button5)),
 
     // The arc page: two rows of angles under the tilt.
     Row("GroupBoxB", K::GroupBox, 2, "", 2, 2, 398, 152),
-    Row("RBB1", K::Radio, 2, words::ByFlatness, 10, 6, 150, 20, true, true),
+    Row("RBB1", &TForm1::RBB1, K::Radio, 2, words::ByFlatness, 10, 6, 150, 20, true, true),
     Row("GroupBox3", K::GroupBox, 2, "", 10, 24, 188, 56),
     Lbl("Label13", 2, words::Radius, 16, 34, 50),
-    Ed("EditB1", 2, 68, 32),
+    Ed("EditB1", &TForm1::EditB1, 2, 68, 32),
     Lbl("Label14", 2, words::RealMm, 144, 34, 50),
     Lbl("Label15", 2, words::Flatness, 16, 57, 50),
-    Ed("EditB2", 2, 68, 55),
+    Ed("EditB2", &TForm1::EditB2, 2, 68, 55),
     Lbl("Label16", 2, words::Percent, 144, 57, 20),
-    Row("RBB2", K::Radio, 2, words::ByAxisRadii, 206, 6, 150, 20, true),
+    Row("RBB2", &TForm1::RBB2, K::Radio, 2, words::ByAxisRadii, 206, 6, 150, 20, true),
     Row("GroupBox4", K::GroupBox, 2, "", 206, 24, 188, 56),
     Lbl("Label17", 2, words::XRadius, 212, 34, 50),
-    Ed("EditB3", 2, 264, 32),
+    Ed("EditB3", &TForm1::EditB3, 2, 264, 32),
     Lbl("Label18", 2, words::RealMm, 340, 34, 50),
     Lbl("Label19", 2, words::YRadius, 212, 57, 50),
-    Ed("EditB4", 2, 264, 55),
+    Ed("EditB4", &TForm1::EditB4, 2, 264, 55),
     Lbl("Label20", 2, words::RealMm, 340, 57, 50),
     Lbl("Label21", 2, words::Tilt, 16, 86, 70),
-    Ed("EditB5", 2, 88, 84, true),
+    Ed("EditB5", &TForm1::EditB5, 2, 88, 84, true),
     Lbl("Label22", 2, words::Degree, 164, 86, 14),
-    Row("CBB1", K::CheckBox, 2, words::TiltFromAxis, 206, 84, 150, 20, true),
+    Row("CBB1", &TForm1::CBB1, K::CheckBox, 2, words::TiltFromAxis, 206, 84, 150, 20, true),
     Lbl("Label23", 2, words::StartAngle, 16, 108, 70),
-    Ed("EditB7", 2, 88, 106),
+    Ed("EditB7", &TForm1::EditB7, 2, 88, 106),
     Lbl("Label24", 2, words::Degree, 164, 108, 14),
     Lbl("Label25", 2, words::EndAngle, 206, 108, 70),
-    Ed("EditB8", 2, 278, 106),
+    Ed("EditB8", &TForm1::EditB8, 2, 278, 106),
     Lbl("Label26", 2, words::Degree, 354, 108, 14),
     Lbl("Label28", 2, words::InnerRadius, 16, 131, 84),
-    Ed("EditB6", 2, 102, 129),
+    Ed("EditB6", &TForm1::EditB6, 2, 102, 129),
     Lbl("Label29", 2, words::RealMm, 178, 131, 50),
     Row("Button6", K::Button, 2, words::Register, 312, 126, 80, 24, true, false, 0,
         E(FormEvent::Button6)),
 
     // The preset page.
-    Row("ListBox2", K::ListBox, 3, "", 6, 6, 252, 148, true, true),
+    Row("ListBox2", &TForm1::ListBox2, K::ListBox, 3, "", 6, 6, 252, 148, true, true),
     Row("Button7", K::Button, 3, words::ToFullCirclePage, 266, 10, 130, 26, true, false, 'A',
         E(FormEvent::Button7)),
     Row("Button8", K::Button, 3, words::ToArcPage, 266, 44, 130, 26, true, false, 'B',
@@ -175,14 +190,14 @@ inline constexpr ControlLayout kForm1Layout[] = {
         E(FormEvent::Button9)),
 
     // Below the pages.
-    Row("LabelA1", K::Label, -1, "", 8, 198, 230, 18, false, true),
+    Row("LabelA1", &TForm1::LabelA1, K::Label, -1, "", 8, 198, 230, 18, false, true),
     Row("Button1", K::DefaultButton, -1, words::Ok, 236, 194, 80, 25, true, false, 'Y',
         E(FormEvent::Button1)),
     Row("Button2", K::CancelButton, -1, words::Cancel, 320, 194, 90, 25, true, false, 'N',
         E(FormEvent::Button2)),
 
     // The tab control comes last: it lies under the pages, and the Tab key
-    // reaches its tabs after words::Cancel.
+    // reaches its tabs after Cancel.
     Row("PageControl1", K::PageControl, -1, "", 4, 4, 406, 184, true, true),
     Row("TabSheet1", K::TabSheet, 0, words::SettingsTab, 6, 4, kTabWidth, kTabHeight, false, false,
         'S'),
@@ -260,49 +275,68 @@ const ControlLayout* ArrowTarget(const ControlLayout& from, bool forward, Usable
                        [&](const ControlLayout& c) { return c.TabStop && usable(c); });
 }
 
-// The form's state behind a control, by its name; null when it has none of
-// that kind.
+// The form's state behind a control, by its row's member column; null when
+// it has none of that kind.
+template <class T>
+T* FormState(TForm1& f, const ControlLayout& c) {
+    const auto* member = std::get_if<T TForm1::*>(&c.Member);
+    return member != nullptr ? &(f.**member) : nullptr;
+}
+
+inline TEdit* FormEdit(TForm1& f, const ControlLayout& c) {
+    return FormState<TEdit>(f, c);
+}
+
+// A check box's or a radio button's state.
+inline bool* FormCheck(TForm1& f, const ControlLayout& c) {
+    if (TCheckBox* box = FormState<TCheckBox>(f, c)) return &box->Checked;
+    if (TRadioButton* radio = FormState<TRadioButton>(f, c)) return &radio->Checked;
+    return nullptr;
+}
+
+inline TListBox* FormList(TForm1& f, const ControlLayout& c) {
+    return FormState<TListBox>(f, c);
+}
+
+inline TComboBox* FormCombo(TForm1& f, const ControlLayout& c) {
+    return FormState<TComboBox>(f, c);
+}
+
+inline TLabel* FormLabel(TForm1& f, const ControlLayout& c) {
+    return FormState<TLabel>(f, c);
+}
+
+inline TSpeedButton* FormFlatButton(TForm1& f, const ControlLayout& c) {
+    return FormState<TSpeedButton>(f, c);
+}
+
+// The same by the control's name, for the tools and tests that name controls.
+template <class Get>
+auto ByName(TForm1& f, const char* name, Get get) -> decltype(get(f, kForm1Layout[0])) {
+    const ControlLayout* c = FindRow(name);
+    return c != nullptr ? get(f, *c) : nullptr;
+}
 inline TEdit* FormEdit(TForm1& f, const char* name) {
-    TEdit* edits[] = {&f.EditA1, &f.EditA2, &f.EditA3, &f.EditA4, &f.EditA5, &f.EditA6, &f.EditB1,
-                      &f.EditB2, &f.EditB3, &f.EditB4, &f.EditB5, &f.EditB6, &f.EditB7, &f.EditB8};
-    if (std::strncmp(name, "Edit", 4) != 0 || std::strlen(name) != 6) return nullptr;
-    const int page = name[4] == 'A' ? 0 : name[4] == 'B' ? 6 : -1;
-    const int n = name[5] - '1';
-    if (page < 0 || n < 0 || n >= (page == 0 ? 6 : 8)) return nullptr;
-    return edits[page + n];
+    return ByName(f, name, [](TForm1& g, const ControlLayout& c) { return FormEdit(g, c); });
 }
-
 inline bool* FormCheck(TForm1& f, const char* name) {
-    const std::pair<const char*, bool*> checks[] = {{"CheckBox1", &f.CheckBox1.Checked},
-                                                    {"RBA1", &f.RBA1.Checked},
-                                                    {"RBA2", &f.RBA2.Checked},
-                                                    {"RBB1", &f.RBB1.Checked},
-                                                    {"RBB2", &f.RBB2.Checked},
-                                                    {"CBA1", &f.CBA1.Checked},
-                                                    {"CBB1", &f.CBB1.Checked}};
-    for (auto [n, b] : checks)
-        if (std::strcmp(n, name) == 0) return b;
-    return nullptr;
+    return ByName(f, name, [](TForm1& g, const ControlLayout& c) { return FormCheck(g, c); });
 }
-
 inline TListBox* FormList(TForm1& f, const char* name) {
-    if (std::strcmp(name, "ListBox1") == 0) return &f.ListBox1;
-    if (std::strcmp(name, "ListBox2") == 0) return &f.ListBox2;
-    return nullptr;
+    return ByName(f, name, [](TForm1& g, const ControlLayout& c) { return FormList(g, c); });
 }
-
 inline TComboBox* FormCombo(TForm1& f, const char* name) {
-    if (std::strcmp(name, "ComboBox1") == 0) return &f.ComboBox1;
-    if (std::strcmp(name, "ComboBox3") == 0) return &f.ComboBox3;
+    return ByName(f, name, [](TForm1& g, const ControlLayout& c) { return FormCombo(g, c); });
+}
+
+// The name of the control that shows a member of the form; null for none.
+template <class T>
+const char* NameOf(T TForm1::*member) {
+    for (const ControlLayout& c : kForm1Layout) {
+        const auto* m = std::get_if<T TForm1::*>(&c.Member);
+        if (m != nullptr && *m == member) return c.Name;
+    }
     return nullptr;
-}
-
-inline TLabel* FormLabel(TForm1& f, const char* name) {
-    return std::strcmp(name, "LabelA1") == 0 ? &f.LabelA1 : nullptr;
-}
-
-inline TSpeedButton* FormFlatButton(TForm1& f, const char* name) {
-    return std::strcmp(name, "SpeedButton1") == 0 ? &f.SpeedButton1 : nullptr;
 }
 
 // The group that colours and enables a figure page's controls.

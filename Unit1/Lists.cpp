@@ -1,11 +1,15 @@
 // The colour/width list ("t318.lst", shared with a sibling program) and the
 // figure presets ("t742.lst"): loading, saving and the dialog's list buttons.
+#include <algorithm>
+#include <cstring>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "MyFunc/Files.h"
 #include "MyFunc/TextConv.h"
+#include "Unit1/FigurePage.h"
 #include "Unit1/Form.h"
 #include "Unit1/LineReader.h"
 #include "Unit1/Texts.h"
@@ -58,70 +62,90 @@ void DeleteSelected(TListBox& list) {
     list.ItemIndex = -1;
 }
 
-// Cuts an entry at each separator in turn, starting after its two-letter first
-// key. Gives one value per separator and the text after the last one; false
-// when a separator is missing, and such an entry is not applied.
-bool CutEntry(std::string_view entry, const std::vector<std::string_view>& separators,
-              std::vector<std::string>& values, std::string& rest) {
+// An entry is "K=value K=value ...": its first key with "=", then each
+// further key with a blank before it and "=" after. Cuts one value per key,
+// the last running to the entry's end; false when a separator is missing.
+bool CutEntry(std::string_view entry, std::span<const char* const> keys,
+              std::vector<std::string>& values) {
     values.clear();
-    std::string_view remainder = entry.size() >= 2 ? entry.substr(2) : std::string_view{};
-    for (std::string_view sep : separators) {
-        const size_t at = remainder.find(sep);
+    std::string_view remainder = entry.substr(std::min(entry.size(), std::strlen(keys[0]) + 1));
+    for (const char* key : keys.subspan(1)) {
+        const std::string separator = std::string(" ") + key + "=";
+        const size_t at = remainder.find(separator);
         if (at == std::string_view::npos) return false;
         values.emplace_back(remainder.substr(0, at));
-        remainder.remove_prefix(at + sep.size());
+        remainder.remove_prefix(at + separator.size());
     }
-    rest = std::string(remainder);
+    values.emplace_back(remainder);
     return true;
+}
+
+// The entry for the values, in the keys' order.
+std::string JoinEntry(std::span<const char* const> keys, const std::vector<std::string>& values) {
+    std::string entry;
+    for (size_t i = 0; i < keys.size(); ++i)
+        entry += (i == 0 ? "" : " ") + std::string(keys[i]) + "=" + values[i];
+    return entry;
 }
 
 std::string Normalised(const TEdit& edit) {
     return MyFunc::FloatToText(MyFunc::TextToFloat(edit.Text));
 }
 
-struct PresetPage {
-    TRadioButton& ByFlatness;
-    TRadioButton& ByAxisRadii;
-    TEdit* Edits[5];  // radius, flatness, x radius, y radius, tilt
-    TCheckBox& TiltFromAxis;
-    TEdit& InnerRadius;
-};
-
-std::string PresetEntry(const PresetPage& p, const std::string& start, const std::string& end) {
-    static constexpr const char* kKeys[] = {" A=", " B=", " C=", " D=", " E="};
-    std::string entry = "S=";
-    entry += p.ByAxisRadii.Checked ? "1" : "0";
-    for (int i = 0; i < 5; ++i) {
-        entry += kKeys[i];
-        entry += Normalised(*p.Edits[i]);
-    }
-    entry += " J=";
-    entry += p.TiltFromAxis.Checked ? "1" : "0";
-    entry += " F=" + Normalised(p.InnerRadius);
-    entry += " G=" + start;
-    entry += " H=" + end;
-    return entry;
+std::string Flag(bool on) {
+    return on ? "1" : "0";
 }
 
-// Applies the selected preset up to its G value; gives the G and H texts.
-bool ApplyPreset(const TListBox& list, const PresetPage& p, std::string& g, std::string& h) {
-    if (!HasSelection(list)) return false;
+// The colour/width entry (the sibling program reads and writes the same):
+// colour index, arbitrary colour on, arbitrary colour, width as typed.
+constexpr const char* kColourKeys[] = {"C", "F", "S", "W"};
+
+// A preset entry: the size given by axis radii, radius, flatness, x radius,
+// y radius, tilt, tilt from the axis angle, inner radius, start and end angle.
+constexpr const char* kPresetKeys[] = {"S", "A", "B", "C", "D", "E", "J", "F", "G", "H"};
+
+// A page's values in the order of kPresetKeys. The full-circle page has no
+// angles: its presets hold the full turn.
+std::vector<std::string> PresetValues(const TForm1& f, const FigurePage& p) {
+    const bool arc = p.StartDegrees != nullptr;
+    return {Flag((f.*p.ByAxisRadii).Checked),
+            Normalised(f.*p.Radius),
+            Normalised(f.*p.FlatnessPercent),
+            Normalised(f.*p.XRadius),
+            Normalised(f.*p.YRadius),
+            Normalised(f.*p.TiltDegrees),
+            Flag((f.*p.TiltFromAxis).Checked),
+            Normalised(f.*p.InnerRadius),
+            arc ? Normalised(f.*p.StartDegrees) : "0",
+            arc ? Normalised(f.*p.EndDegrees) : "360"};
+}
+
+// Applies the selected preset to a page, texts as they stand. The values up
+// to the inner radius must all be there; the arc page takes the start and end
+// angles when the entry has them both.
+void ApplyPreset(TForm1& f, const FigurePage& p) {
+    const TListBox& list = f.ListBox2;
     std::vector<std::string> v;
-    std::string rest;
-    if (!CutEntry(list.Items[static_cast<size_t>(list.ItemIndex)],
-                  {" A=", " B=", " C=", " D=", " E=", " J=", " F=", " G="}, v, rest))
-        return false;
+    if (!HasSelection(list) ||
+        !CutEntry(list.Items[static_cast<size_t>(list.ItemIndex)],
+                  std::span(kPresetKeys).first(std::size(kPresetKeys) - 1), v))
+        return;
     if (TextToInt(v[0]) != 0)
-        CheckRadio(p.ByAxisRadii, p.ByFlatness);
+        CheckRadio(f.*p.ByAxisRadii, f.*p.ByFlatness);
     else
-        CheckRadio(p.ByFlatness, p.ByAxisRadii);
-    for (int i = 0; i < 5; ++i) p.Edits[i]->Text = v[static_cast<size_t>(i) + 1];
-    p.TiltFromAxis.Checked = TextToInt(v[6]) != 0;
-    p.InnerRadius.Text = v[7];
-    const size_t hAt = rest.find(" H=");
-    g = rest.substr(0, hAt);
-    h = hAt == std::string::npos ? std::string() : rest.substr(hAt + 3);
-    return hAt != std::string::npos;
+        CheckRadio(f.*p.ByFlatness, f.*p.ByAxisRadii);
+    (f.*p.Radius).Text = v[1];
+    (f.*p.FlatnessPercent).Text = v[2];
+    (f.*p.XRadius).Text = v[3];
+    (f.*p.YRadius).Text = v[4];
+    (f.*p.TiltDegrees).Text = v[5];
+    (f.*p.TiltFromAxis).Checked = TextToInt(v[6]) != 0;
+    (f.*p.InnerRadius).Text = v[7];
+    std::vector<std::string> angles;
+    if (p.StartDegrees == nullptr || !CutEntry("G=" + v[8], std::span(kPresetKeys).last(2), angles))
+        return;
+    (f.*p.StartDegrees).Text = angles[0];
+    (f.*p.EndDegrees).Text = angles[1];
 }
 
 }  // namespace
@@ -140,13 +164,9 @@ void TForm1::SavePresetList() {
 }
 
 void TForm1::Button3Click() {
-    std::string entry = "C=";
-    MyFunc::AppendIntText(entry, ComboBox1.ItemIndex);
-    entry += CheckBox1.Checked ? " F=1" : " F=0";
-    entry += " S=";
-    MyFunc::AppendIntText(entry, SpeedButton1.FontColor);
-    entry += " W=" + ComboBox3.Text;
-    ListBox1.Items.push_back(entry);
+    ListBox1.Items.push_back(
+        JoinEntry(kColourKeys, {std::to_string(ComboBox1.ItemIndex), Flag(CheckBox1.Checked),
+                                std::to_string(SpeedButton1.FontColor), ComboBox3.Text}));
 }
 
 void TForm1::Button4Click() {
@@ -154,43 +174,32 @@ void TForm1::Button4Click() {
 }
 
 void TForm1::ListBox1Click() {
-    if (!HasSelection(ListBox1)) return;
     std::vector<std::string> v;
-    std::string width;
-    if (!CutEntry(ListBox1.Items[static_cast<size_t>(ListBox1.ItemIndex)], {" F=", " S=", " W="}, v,
-                  width))
+    if (!HasSelection(ListBox1) ||
+        !CutEntry(ListBox1.Items[static_cast<size_t>(ListBox1.ItemIndex)], kColourKeys, v))
         return;
     ComboBox1.ItemIndex = TextToInt(v[0]);
     if (ComboBox1.ItemIndex < -1 || ComboBox1.ItemIndex >= static_cast<int>(ComboBox1.Items.size()))
         ComboBox1.ItemIndex = -1;
     CheckBox1.Checked = TextToInt(v[1]) != 0;
     SpeedButton1.FontColor = TextToInt(v[2]);
-    ComboBox3.Text = width;
+    ComboBox3.Text = v[3];
 }
 
 void TForm1::Button5Click() {
-    const PresetPage page{RBA1, RBA2, {&EditA1, &EditA2, &EditA3, &EditA4, &EditA5}, CBA1, EditA6};
-    ListBox2.Items.push_back(PresetEntry(page, "0", "360"));
+    ListBox2.Items.push_back(JoinEntry(kPresetKeys, PresetValues(*this, kFullCirclePage)));
 }
 
 void TForm1::Button6Click() {
-    const PresetPage page{RBB1, RBB2, {&EditB1, &EditB2, &EditB3, &EditB4, &EditB5}, CBB1, EditB6};
-    ListBox2.Items.push_back(PresetEntry(page, Normalised(EditB7), Normalised(EditB8)));
+    ListBox2.Items.push_back(JoinEntry(kPresetKeys, PresetValues(*this, kArcPage)));
 }
 
 void TForm1::Button7Click() {
-    const PresetPage page{RBA1, RBA2, {&EditA1, &EditA2, &EditA3, &EditA4, &EditA5}, CBA1, EditA6};
-    std::string g, h;
-    ApplyPreset(ListBox2, page, g, h);
+    ApplyPreset(*this, kFullCirclePage);
 }
 
 void TForm1::Button8Click() {
-    const PresetPage page{RBB1, RBB2, {&EditB1, &EditB2, &EditB3, &EditB4, &EditB5}, CBB1, EditB6};
-    std::string g, h;
-    // The angles are applied only when the entry has them both.
-    if (!ApplyPreset(ListBox2, page, g, h)) return;
-    EditB7.Text = g;
-    EditB8.Text = h;
+    ApplyPreset(*this, kArcPage);
 }
 
 void TForm1::Button9Click() {

@@ -1,30 +1,91 @@
-// The settings file: 32 positional lines beside the program.
+// The settings file: 32 lines beside the program, each one value, read and
+// written from the one table of its lines.
 #include <string>
 #include <string_view>
+#include <variant>
+#include <vector>
 
 #include "MyFunc/Files.h"
 #include "MyFunc/TextConv.h"
+#include "Unit1/FigurePage.h"
 #include "Unit1/Form.h"
+#include "Unit1/Layout.h"
 #include "Unit1/LineReader.h"
+#include "Unit1/SettingsFile.h"
 
 namespace Unit1 {
+
+namespace {
 
 using MyFunc::TextToBool;
 using MyFunc::TextToFloat;
 using MyFunc::TextToInt;
 
-namespace {
+// A flag line of a radio button: true checks it (unchecking its partner),
+// false only unchecks it.
+struct RadioLine {
+    TRadioButton TForm1::*Button;
+    TRadioButton TForm1::*Partner;
+};
 
-// A flag line: true checks the button (unchecking its partner), false only
-// unchecks it.
-void SetRadio(TRadioButton& button, TRadioButton& partner, std::string_view line) {
-    if (TextToBool(line))
-        CheckRadio(button, partner);
-    else
-        button.Checked = false;
+// What a line holds: a number of the remembered figure, an integer setting,
+// an edit's text as it stands, or a flag.
+using LineValue = std::variant<double RememberedFigureRecord::*, int TForm1::*, TEdit TForm1::*,
+                               TCheckBox TForm1::*, RadioLine>;
+
+struct Line {
+    const char* Name;
+    LineValue Value;
+};
+
+// A figure page's lines: its edits in the page's order, then its flags, each
+// by its control's name.
+void AppendPage(std::vector<Line>& lines, const FigurePage& p) {
+    for (TEdit TForm1::*edit : {p.Radius, p.FlatnessPercent, p.XRadius, p.YRadius,
+                                p.TiltDegrees, p.InnerRadius, p.StartDegrees, p.EndDegrees})
+        if (edit != nullptr) lines.push_back({NameOf(edit), edit});
+    lines.push_back({NameOf(p.ByFlatness), RadioLine{p.ByFlatness, p.ByAxisRadii}});
+    lines.push_back({NameOf(p.ByAxisRadii), RadioLine{p.ByAxisRadii, p.ByFlatness}});
+    lines.push_back({NameOf(p.TiltFromAxis), p.TiltFromAxis});
 }
 
+const std::vector<Line>& Lines() {
+    static const std::vector<Line> lines = [] {
+        using R = RememberedFigureRecord;
+        std::vector<Line> l = {{"LastPointX", &R::LastPointX},
+                               {"LastPointY", &R::LastPointY},
+                               {"ColorIndex", &TForm1::ColorIndex},
+                               {"UseRgbColor", &TForm1::UseRgbColor},
+                               {"RgbColor", &TForm1::RgbColor},
+                               {"LineWidth", &TForm1::LineWidth}};
+        AppendPage(l, kFullCirclePage);
+        AppendPage(l, kArcPage);
+        l.insert(l.end(), {{"LastRadius", &R::LastRadius},
+                           {"LastFlatness", &R::LastFlatness},
+                           {"LastInnerRadius", &R::LastInnerRadius},
+                           {"LastTilt", &R::LastTilt},
+                           {"LastStartAngle", &R::LastStartAngle},
+                           {"LastArcAngle", &R::LastArcAngle}});
+        return l;
+    }();
+    return lines;
+}
+
+// std::visit over the alternatives of a line.
+template <class... F>
+struct Overloaded : F... {
+    using F::operator()...;
+};
+template <class... F>
+Overloaded(F...) -> Overloaded<F...>;
+
 }  // namespace
+
+std::vector<std::string> SettingsLineNames() {
+    std::vector<std::string> names;
+    for (const Line& line : Lines()) names.emplace_back(line.Name);
+    return names;
+}
 
 void TForm1::LoadSettings() {
     ColorIndex = 0;
@@ -36,70 +97,42 @@ void TForm1::LoadSettings() {
     std::string bytes;
     if (!MyFunc::FileExists(SettingsPath)) return;
     MyFunc::ReadFileBytes(SettingsPath, bytes);  // what was read before an error still applies
-    LineReader lines(bytes);
-    RememberedFigureRecord& m = RememberedFigure;
-    m.LastPointX = TextToFloat(lines.Next());
-    m.LastPointY = TextToFloat(lines.Next());
-    ColorIndex = TextToInt(lines.Next());
-    UseRgbColor = TextToInt(lines.Next());
-    RgbColor = TextToInt(lines.Next());
-    LineWidth = TextToInt(lines.Next());
-    for (TEdit* e : {&EditA1, &EditA2, &EditA3, &EditA4, &EditA5, &EditA6})
-        e->Text = std::string(lines.Next());
-    SetRadio(RBA1, RBA2, lines.Next());
-    SetRadio(RBA2, RBA1, lines.Next());
-    CBA1.Checked = TextToBool(lines.Next());
-    for (TEdit* e : {&EditB1, &EditB2, &EditB3, &EditB4, &EditB5, &EditB6, &EditB7, &EditB8})
-        e->Text = std::string(lines.Next());
-    SetRadio(RBB1, RBB2, lines.Next());
-    SetRadio(RBB2, RBB1, lines.Next());
-    CBB1.Checked = TextToBool(lines.Next());
-    m.LastRadius = TextToFloat(lines.Next());
-    m.LastFlatness = TextToFloat(lines.Next());
-    m.LastInnerRadius = TextToFloat(lines.Next());
-    m.LastTilt = TextToFloat(lines.Next());
-    m.LastStartAngle = TextToFloat(lines.Next());
-    m.LastArcAngle = TextToFloat(lines.Next());
+    LineReader reader(bytes);
+    for (const Line& line : Lines()) {
+        const std::string_view text = reader.Next();  // the empty text past the end
+        std::visit(Overloaded{
+                       [&](double RememberedFigureRecord::*n) {
+                           RememberedFigure.*n = TextToFloat(text);
+                       },
+                       [&](int TForm1::*i) { this->*i = TextToInt(text); },
+                       [&](TEdit TForm1::*e) { (this->*e).Text = std::string(text); },
+                       [&](TCheckBox TForm1::*c) { (this->*c).Checked = TextToBool(text); },
+                       [&](RadioLine r) {
+                           if (TextToBool(text))
+                               CheckRadio(this->*r.Button, this->*r.Partner);
+                           else
+                               (this->*r.Button).Checked = false;
+                       },
+                   },
+                   line.Value);
+    }
 }
 
 void TForm1::SaveSettings() {
     std::string out;
-    auto number = [&out](double v) {
-        MyFunc::AppendFloatText(out, v);
+    for (const Line& line : Lines()) {
+        std::visit(Overloaded{
+                       [&](double RememberedFigureRecord::*n) {
+                           MyFunc::AppendFloatText(out, RememberedFigure.*n);
+                       },
+                       [&](int TForm1::*i) { MyFunc::AppendIntText(out, this->*i); },
+                       [&](TEdit TForm1::*e) { out += (this->*e).Text; },
+                       [&](TCheckBox TForm1::*c) { out += MyFunc::BoolToText((this->*c).Checked); },
+                       [&](RadioLine r) { out += MyFunc::BoolToText((this->*r.Button).Checked); },
+                   },
+                   line.Value);
         out += "\r\n";
-    };
-    auto integer = [&out](int v) {
-        MyFunc::AppendIntText(out, v);
-        out += "\r\n";
-    };
-    auto text = [&out](const std::string& s) {
-        out += s;
-        out += "\r\n";
-    };
-    auto flag = [&text](bool b) { text(MyFunc::BoolToText(b)); };
-
-    const RememberedFigureRecord& m = RememberedFigure;
-    number(m.LastPointX);
-    number(m.LastPointY);
-    integer(ColorIndex);
-    integer(UseRgbColor);
-    integer(RgbColor);
-    integer(LineWidth);
-    for (const TEdit* e : {&EditA1, &EditA2, &EditA3, &EditA4, &EditA5, &EditA6}) text(e->Text);
-    flag(RBA1.Checked);
-    flag(RBA2.Checked);
-    flag(CBA1.Checked);
-    for (const TEdit* e : {&EditB1, &EditB2, &EditB3, &EditB4, &EditB5, &EditB6, &EditB7, &EditB8})
-        text(e->Text);
-    flag(RBB1.Checked);
-    flag(RBB2.Checked);
-    flag(CBB1.Checked);
-    number(m.LastRadius);
-    number(m.LastFlatness);
-    number(m.LastInnerRadius);
-    number(m.LastTilt);
-    number(m.LastStartAngle);
-    number(m.LastArcAngle);
+    }
     // Replaced atomically: a failed save keeps the previous settings.
     MyFunc::WriteFileAtomic(SettingsPath, out);
 }

@@ -272,7 +272,7 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
             w = new QGroupBox(this);
             break;
         case ControlKind::Edit:
-            w = new DialogEdit(this, Unit1::FormEdit(form_, c.Name)->MaxLength);
+            w = new DialogEdit(this, Unit1::FormEdit(form_, c)->MaxLength);
             break;
         case ControlKind::Radio: {
             // Not auto-exclusive: Qt would take the unchecked one out of the

@@ -1,13 +1,17 @@
-// The constructions of every mode, run on the form without a window.
+// The constructions of every mode, through the route a run takes: the
+// command line, the settings file, the construction and the records it leaves.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <sstream>
 
+#include "JwwGaibu/Drawable.h"
 #include "JwwGaibu/HostState.h"
+#include "JwwGaibu/Output.h"
 #include "MyFunc/Geometry.h"
 #include "TestSupport.h"
 #include "Unit1/Form.h"
+#include "Unit1/SettingsFile.h"
 #include "figures/Rules.h"
 
 using JwwGaibu::HostState;
@@ -20,22 +24,104 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 constexpr double kTwoPi = 6.283185307179586;
 
-// Fields of the one output line, after its keyword.
-std::vector<double> Numbers(const std::string& line) {
-    std::vector<double> v;
-    std::istringstream in(line.substr(3));
-    double d;
-    while (in >> d) v.push_back(d);
-    return v;
+struct Point {
+    double X, Y;
+};
+
+struct Case {
+    const char* What;
+    // Command lines, run one after another as separate runs: the settings
+    // file carries the remembered figure from one to the next.
+    std::vector<std::string> Runs;
+    std::vector<Point> Picks;  // picked points 1, 2, ...
+    double Axis;
+    // Settings lines by name before the first run ("LastArcAngle=2 EditA1=-50").
+    std::string Before;
+    // The records of all runs; a number written "~N" matches N within 1e-9.
+    Lines Records;
+    // Settings lines by name after the last run.
+    std::string After;
+};
+
+std::vector<std::string> Words(const std::string& text) {
+    std::istringstream in(text);
+    std::vector<std::string> words;
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
 }
 
-class Figures : public ::testing::Test {
-  protected:
-    void SetUp() override { FreshHost(); }
+bool Matches(const std::string& expected, const std::string& actual) {
+    const auto e = Words(expected), a = Words(actual);
+    if (e.size() != a.size()) return false;
+    for (size_t i = 0; i < e.size(); ++i) {
+        if (e[i].rfind('~', 0) == 0) {
+            if (!(std::fabs(std::stod(e[i].substr(1)) - std::stod(a[i])) <= 1e-9)) return false;
+        } else if (e[i] != a[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Each "NAME=VALUE" of `settings` as a line of the settings file.
+std::string Patched(const std::string& file, const std::string& settings) {
+    const std::vector<std::string> names = Unit1::SettingsLineNames();
+    Lines lines = SplitCrLf(file);
+    for (const std::string& setting : Words(settings)) {
+        const size_t eq = setting.find('=');
+        const auto at = std::find(names.begin(), names.end(), setting.substr(0, eq));
+        EXPECT_NE(at, names.end()) << setting;
+        if (at != names.end())
+            lines[static_cast<size_t>(at - names.begin())] = setting.substr(eq + 1);
+    }
+    std::string out;
+    for (const std::string& line : lines) out += line + "\r\n";
+    return out;
+}
+
+void RunCase(const Case& c) {
+    SCOPED_TRACE(c.What);
+    TempDir dir;
     TForm1 form;
-    void Mode(int m) { form.Mode = m; }
-    const Unit1::RememberedFigureRecord& Last() const { return form.RememberedFigure; }
-};
+    form.SettingsPath = dir.File("t742.dat");
+    form.SaveSettings();  // a first run's settings
+    dir.Write("t742.dat", Patched(dir.Read("t742.dat"), c.Before));
+    Lines records;
+    for (const std::string& run : c.Runs) {
+        FreshHost();
+        HostState.AxisAngle = c.Axis;
+        for (size_t n = 0; n < c.Picks.size(); ++n)
+            Pick(static_cast<int>(n + 1), c.Picks[n].X, c.Picks[n].Y);
+        form.LoadSettings();
+        form.ParseCommandLine(Words(run));
+        if (form.Step == 6)
+            form.RunDialogConstruction();
+        else
+            form.RunConstruction(form.Step);
+        form.SaveSettings();
+        for (const std::string& line : Output()) records.push_back(line);
+    }
+    ASSERT_EQ(records.size(), c.Records.size()) << ::testing::PrintToString(records);
+    for (size_t i = 0; i < records.size(); ++i)
+        EXPECT_TRUE(Matches(c.Records[i], records[i])) << c.Records[i] << " / " << records[i];
+    const std::vector<std::string> names = Unit1::SettingsLineNames();
+    const Lines saved = SplitCrLf(dir.Read("t742.dat"));
+    for (const std::string& setting : Words(c.After)) {
+        const size_t eq = setting.find('=');
+        const auto at = std::find(names.begin(), names.end(), setting.substr(0, eq));
+        ASSERT_NE(at, names.end()) << setting;
+        const std::string& value = saved.at(static_cast<size_t>(at - names.begin()));
+        EXPECT_TRUE(Matches(setting.substr(eq + 1), value)) << setting << " / " << value;
+    }
+}
+
+Point Turned(double x, double y, double degrees) {
+    Point p{};
+    MyFunc::RotatePointDeg(x, y, 0, 0, degrees, p.X, p.Y);
+    return p;
+}
+
+const std::string kFull = "0 6.28318530717959 100";  // start, arc angle and kind of a full figure
 
 }  // namespace
 
@@ -53,7 +139,7 @@ TEST(Rules, DegreeReduction) {
     EXPECT_EQ(ReduceDegrees(-725), 355);
 }
 
-TEST(Rules, ClosingRuleAndRingTest) {
+TEST(Rules, ClosingRuleDrawableAndQuarters) {
     double a = 0;
     EXPECT_TRUE(figures::ApplyClosingRule(a));
     EXPECT_EQ(a, kTwoPi);
@@ -66,387 +152,349 @@ TEST(Rules, ClosingRuleAndRingTest) {
         EXPECT_FALSE(figures::ApplyClosingRule(a)) << v;
         EXPECT_EQ(a, v);
     }
-    EXPECT_FALSE(figures::PassesRingTest(40, 40));
-    EXPECT_FALSE(figures::PassesRingTest(20, 40));
-    EXPECT_FALSE(figures::PassesRingTest(1, 1e-8));
-    EXPECT_TRUE(figures::PassesRingTest(1, 1.0000001e-8));
-}
-
-TEST_F(Figures, FullCircleSteps) {
-    Mode(1);
-    Pick(1, 10, 20);
-    Pick(2, 13, 24);
-    form.FullCircleByPoint();
-    form.FullCircleByRadius(-5);  // no absolute value: nothing
-    form.FullCircleByRadius(25);
-    EXPECT_EQ(Output(), (Lines{"se 10 20 5 1 0 0 6.28318530717959 100",
-                               "se 10 20 25 1 0 0 6.28318530717959 100"}));
-    EXPECT_EQ(Last().LastRadius, 25);
-    EXPECT_EQ(Last().LastArcAngle, kTwoPi);
-    // Equal points: nothing drawn, only the last point moves.
-    Pick(2, 10, 20);
-    form.FullCircleByPoint();
-    EXPECT_EQ(Output().size(), 2u);
-    EXPECT_EQ(Last().LastRadius, 25);
-    EXPECT_EQ(Last().LastPointX, 10);
-}
-
-TEST_F(Figures, SameAsLastDrawsARememberedArcAsTheFullFigure) {
-    Mode(1);
-    Pick(1, 1, 2);
-    form.RememberedFigure.LastStartAngle = 0.5;
-    form.RememberedFigure.LastArcAngle = 2;
-    form.RememberedFigure.LastFlatness = 0.5;
-    form.FullCircleSameAsLast();
-    EXPECT_EQ(Output(), (Lines{"se 1 2 100 0.5 0 0 6.28318530717959 100"}));
-    EXPECT_EQ(Last().LastStartAngle, 0.5);
-    EXPECT_EQ(Last().LastArcAngle, 2);
-}
-
-TEST_F(Figures, ThreePointsAndRectangle) {
-    Mode(1);
-    Pick(1, 1, 0);
-    Pick(2, -1, 0);
-    Pick(3, 0, 1);
-    form.FullCircleBy3Points();
-    Pick(3, 2, 0);  // collinear
-    form.FullCircleBy3Points();
-    ASSERT_EQ(Output().size(), 1u);
-    EXPECT_EQ(Output()[0], "se 0 0 1 1 0 0 6.28318530717959 100");
-    EXPECT_EQ(Last().LastPointX, 2);
-
-    FreshHost();
-    Pick(1, 0, 0);
-    Pick(2, 10, 4);
-    form.FullEllipseInRectangle();
-    EXPECT_EQ(Output(), (Lines{"se 5 2 5 0.4 0 0 6.28318530717959 100"}));
-    EXPECT_EQ(Last().LastFlatness, 0.4);
-
-    // Axis angle 90: extents 10 along and 4 across the axis.
-    FreshHost();
-    HostState.AxisAngle = 90;
-    Pick(1, 0, 0);
-    Pick(2, 4, 10);
-    form.FullEllipseInRectangle();
-    const auto v = Numbers(Output().at(0));
-    EXPECT_NEAR(v[0], 2, 1e-12);
-    EXPECT_NEAR(v[1], 5, 1e-12);
-    EXPECT_NEAR(v[2], 5, 1e-12);
-    EXPECT_NEAR(v[3], 0.4, 1e-12);
-    EXPECT_EQ(Last().LastTilt, kPi / 2);
-
-    // Zero height across the axis: nothing.
-    FreshHost();
-    Pick(1, 0, 0);
-    Pick(2, 10, 0);
-    form.FullEllipseInRectangle();
-    EXPECT_TRUE(Output().empty());
-}
-
-TEST_F(Figures, FullCircleFromDialog) {
-    Mode(1);
-    Pick(1, 3, 4);
-    form.EditA1.Text = "-50";
-    form.EditA2.Text = "80";
-    form.EditA5.Text = "30";
-    form.CBA1.Checked = true;
-    HostState.AxisAngle = 15;
-    form.FullCircleFromDialog();
-    EXPECT_EQ(Output(), (Lines{"se 3 4 50 0.8 0.785398163397448 0 6.28318530717959 100"}));
-    EXPECT_EQ(Last().LastTilt, 45.0 / 180.0 * kPi);
-
-    // Axis radii with an x radius of 0: nothing but the last point.
-    Unit1::CheckRadio(form.RBA2, form.RBA1);
-    form.EditA3.Text = "0";
-    form.EditA4.Text = "30";
-    form.FullCircleFromDialog();
-    EXPECT_EQ(Output().size(), 1u);
-    EXPECT_EQ(Last().LastRadius, 50);
-
-    // A flatness of 0 is remembered but not drawn.
-    Unit1::CheckRadio(form.RBA1, form.RBA2);
-    form.EditA1.Text = "20";
-    form.EditA2.Text = "";
-    form.FullCircleFromDialog();
-    EXPECT_EQ(Output().size(), 1u);
-    EXPECT_EQ(Last().LastRadius, 20);
-    EXPECT_EQ(Last().LastFlatness, 0);
-}
-
-TEST_F(Figures, ArcByNumbers) {
-    Mode(2);
-    Pick(1, 0, 0);
-    form.ArcByNumbers(10, 90, 0);
-    form.ArcByNumbers(10, -90, 90);
-    form.ArcByNumbers(10, 720, 45);
-    form.ArcByNumbers(10, 0, 360);
-    form.ArcByNumbers(10, 30, 30.000001);
-    EXPECT_EQ(Output(),
-              (Lines{"se 0 0 10 1 0 1.5707963267949 4.71238898038469 0",
-                     "se 0 0 10 1 0 4.71238898038469 3.14159265358979 0",
-                     "se 0 0 10 1 0 0 0.785398163397448 0", "se 0 0 10 1 0 0 6.28318530717959 100",
-                     "se 0 0 10 1 0 0.523598775598299 1.74532925889537E-8 0"}));
-    // A negative axis angle is reduced: -30 tilts by 330 degrees.
-    FreshHost();
-    HostState.AxisAngle = -30;
-    form.ArcByNumbers(10, 0, 90);
-    EXPECT_NEAR(Numbers(Output().at(0))[4], 330.0 / 180.0 * kPi, 1e-14);
-}
-
-TEST_F(Figures, ArcByPointsAndThreePoints) {
-    Mode(2);
-    Pick(1, 0, 0);
-    Pick(2, 5, 0);
-    Pick(3, 0, 0);  // start direction of a zero vector is 0
-    Pick(4, 0, 7);
-    form.ArcByPoints();
-    Pick(3, 1, 1);
-    Pick(4, 2, 2);  // same direction: closed
-    form.ArcByPoints();
-    EXPECT_EQ(Output(), (Lines{"se 0 0 5 1 0 0 1.5707963267949 0",
-                               "se 0 0 5 1 0 0.785398163397448 6.28318530717959 100"}));
-    EXPECT_EQ(Last().LastPointX, 2);
-
-    FreshHost();
-    Pick(1, 1, 0);
-    Pick(2, -1, 0);
-    Pick(3, 0, 1);
-    form.ArcBy3Points();
-    Pick(3, 0, -1);
-    form.ArcBy3Points();
-    const auto a = Numbers(Output().at(0));
-    const auto b = Numbers(Output().at(1));
-    EXPECT_EQ(a[5], 0);
-    EXPECT_NEAR(a[6], kPi, 1e-14);
-    EXPECT_NEAR(b[5], kPi, 1e-14);
-    EXPECT_NEAR(b[6], kPi, 1e-14);
-}
-
-TEST_F(Figures, EllipticArcInRectangle) {
-    Mode(2);
-    Pick(1, 0, 0);
-    Pick(2, 10, 4);
-    Pick(3, 10, 2);
-    Pick(4, 5, 4);
-    form.EllipticArcInRectangle();
-    EXPECT_EQ(Output(), (Lines{"se 5 2 5 0.4 0 0 1.5707963267949 0"}));
-    // Under an axis angle the parameter angles are taken in the turned frame.
-    FreshHost();
-    HostState.AxisAngle = 30;
-    double x, y;
-    auto turned = [&](double px, double py) {
-        MyFunc::RotatePointDeg(px, py, 0, 0, 30, x, y);
-        return std::pair{x, y};
+    using JwwGaibu::SolidFault;
+    const auto ring = [](double r, double inner, double flatness = 1) {
+        return JwwGaibu::CheckRing(0, 0, r, flatness, 0, 0, kTwoPi, inner);
     };
-    auto [x1, y1] = turned(0, 0);
-    auto [x2, y2] = turned(10, 4);
-    auto [x3, y3] = turned(5, 4);
-    auto [x4, y4] = turned(0, 2);
-    Pick(1, x1, y1);
-    Pick(2, x2, y2);
-    Pick(3, x3, y3);
-    Pick(4, x4, y4);
-    form.EllipticArcInRectangle();
-    const auto v = Numbers(Output().at(0));
-    EXPECT_NEAR(v[4], kPi / 6, 1e-14);
-    EXPECT_NEAR(v[5], kPi / 2, 1e-9);
-    EXPECT_NEAR(v[6], kPi / 2, 1e-9);
-    EXPECT_EQ(Last().LastPointX, x4);  // as picked, not turned
-}
-
-TEST_F(Figures, ArcSameAsLastAndDialog) {
-    Mode(2);
-    Pick(1, 1, 1);
-    form.ArcSameAsLast();  // fresh settings: arc angle 0 closes
-    form.ArcFromDialog();  // defaults 0 and 360: closed
-    EXPECT_EQ(Output(), (Lines{"se 1 1 100 1 0 0 6.28318530717959 100",
-                               "se 1 1 100 1 0 0 6.28318530717959 100"}));
-    // A negative remembered arc angle is not corrected before the closing rule.
-    form.RememberedFigure.LastArcAngle = -1;
-    form.ArcSameAsLast();
-    EXPECT_EQ(Output().back(), "se 1 1 100 1 0 0 -1 0");
-}
-
-TEST_F(Figures, EmitterVariants) {
-    Pick(1, 0, 0);
-    Mode(3);
-    form.FullCircleByRadius(10);
-    Mode(4);
-    form.ArcByNumbers(10, 0, 90);
-    Mode(5);
-    form.ArcByNumbers(10, 0, 90);
-    form.ArcByNumbers(10, 30, 30);
-    EXPECT_EQ(Output(),
-              (Lines{"sc 0 0 10 1 0 0 6.28318530717959 100", "sc 0 0 10 1 0 0 1.5707963267949 0",
-                     "sc 0 0 10 1 0 0 1.5707963267949 5",
-                     "sc 0 0 10 1 0 0.523598775598299 6.28318530717959 100"}));
-}
-
-TEST_F(Figures, QuarterSplitPieceCounts) {
-    Mode(6);
-    Pick(1, 0, 0);
-    auto pieces = [&](double startDeg, double endDeg) {
-        FreshHost();
-        Pick(1, 0, 0);
-        form.SplitArcByNumbers(10, startDeg, endDeg);
-        return Output();
-    };
-    EXPECT_EQ(pieces(0, 90).size(), 1u);
-    EXPECT_EQ(pieces(0, 90.000001).size(), 2u);
-    EXPECT_EQ(pieces(0, 180).size(), 2u);
-    EXPECT_EQ(pieces(0, 270).size(), 3u);
-    const auto full = pieces(0, 360);
-    EXPECT_EQ(full, (Lines{"sc 0 0 10 1 0 0 1.5707963267949 -1",
-                           "sc 0 0 10 1 0 1.5707963267949 1.5707963267949 -1",
-                           "sc 0 0 10 1 0 3.14159265358979 1.5707963267949 -1",
-                           "sc 0 0 10 1 0 4.71238898038469 1.5707963267949 -1"}));
-    EXPECT_EQ(form.RememberedFigure.LastArcAngle, kTwoPi);
-    // The running start is not reduced into [0, 2*pi).
-    EXPECT_EQ(pieces(300, 60), (Lines{"sc 0 0 10 1 0 5.23598775598299 1.0471975511966 -1",
-                                      "sc 0 0 10 1 0 6.28318530717959 1.0471975511966 -1"}));
-    EXPECT_NEAR(form.RememberedFigure.LastArcAngle, 2 * kPi / 3, 1e-15);
+    EXPECT_EQ(ring(40, 40), SolidFault::HoleNotInside);
+    EXPECT_EQ(ring(40, 40 - 0.5e-8), SolidFault::HoleNotInside);
+    EXPECT_EQ(ring(40, 40 - 2e-8), SolidFault::None);
+    EXPECT_EQ(ring(1, 1e-8), SolidFault::ZeroHole);
+    EXPECT_EQ(ring(1, 1.0000001e-8), SolidFault::None);
+    EXPECT_EQ(ring(1e-8, 0.5e-8), SolidFault::ZeroRadius);
+    EXPECT_EQ(ring(1, 0.5, -1e-8), SolidFault::ZeroFlatness);
+    EXPECT_EQ(ring(1, 0.5, INFINITY), SolidFault::NotFinite);
+    EXPECT_EQ(JwwGaibu::CheckSolid(0, NAN, 1, 1, 0, 0, 1), SolidFault::NotFinite);
+    EXPECT_EQ(JwwGaibu::CheckSolid(0, 0, 1, -0.5, 0, 0, 1), SolidFault::None);
 
     // Below a quarter turn plus 1e-10: one piece; above it: two.
     figures::Figure f;
     f.Radius = 1;
     f.ArcAngle = kPi / 2 + 0.5e-10;
-    FreshHost();
-    figures::EmitQuarterSplit(f);
-    EXPECT_EQ(Output().size(), 1u);
+    EXPECT_EQ(figures::QuarterPieces(f).size(), 1u);
     f.ArcAngle = kPi / 2 + 3e-10;
-    FreshHost();
-    figures::EmitQuarterSplit(f);
-    EXPECT_EQ(Output().size(), 2u);
+    EXPECT_EQ(figures::QuarterPieces(f).size(), 2u);
 }
 
-TEST_F(Figures, QuarterSplitIsBoundedForHandEditedArcAngles) {
-    Mode(6);
-    Pick(1, 0, 0);
-    form.RememberedFigure.LastArcAngle = 1e300;
-    form.SplitArcSameAsLast();
-    EXPECT_EQ(Output().size(), 4u);
-    FreshHost();
-    form.RememberedFigure.LastArcAngle = 0;  // fresh settings: closed, four pieces
-    form.SplitArcSameAsLast();
-    EXPECT_EQ(Output().size(), 4u);
-    EXPECT_EQ(form.RememberedFigure.LastArcAngle, 0);
-}
+TEST(Figures, ConstructionsOfEveryMode) {
+    const Point turned[] = {Turned(0, 0, 30), Turned(10, 4, 30), Turned(5, 4, 30),
+                            Turned(0, 2, 30)};
+    const Case cases[] = {
+        // Full circles and ellipses (modes 1 and 3).
+        {"centre and a point",
+         {"1 1"},
+         {{10, 20}, {13, 24}},
+         0,
+         "",
+         {"se 10 20 5 1 0 " + kFull},
+         "LastRadius=5 LastPointX=13"},
+        {"a negative radius: no absolute value",
+         {"1 3 -5"},
+         {{10, 20}},
+         0,
+         "",
+         {},
+         "LastRadius=100 LastPointX=10"},
+        {"a radius",
+         {"1 3 25"},
+         {{10, 20}},
+         0,
+         "",
+         {"se 10 20 25 1 0 " + kFull},
+         "LastRadius=25 LastArcAngle=6.28318530717959"},
+        {"equal points: only the last point moves",
+         {"1 1"},
+         {{10, 20}, {10, 20}},
+         0,
+         "LastRadius=25",
+         {},
+         "LastRadius=25 LastPointX=10"},
+        {"a remembered arc repeats as the full figure",
+         {"1 2"},
+         {{1, 2}},
+         0,
+         "LastStartAngle=0.5 LastArcAngle=2 LastFlatness=0.5",
+         {"se 1 2 100 0.5 0 " + kFull},
+         "LastStartAngle=0.5 LastArcAngle=2"},
+        {"three points", {"1 4"}, {{1, 0}, {-1, 0}, {0, 1}}, 0, "", {"se 0 0 1 1 0 " + kFull}, ""},
+        // The second point off the x axis: a centre computed with a wrong sign moves.
+        {"three points anywhere",
+         {"3 4"},
+         {{3, 7}, {-1, 3}, {3, -1}},
+         0,
+         "",
+         {"sc 3 3 4 1 0 " + kFull},
+         ""},
+        {"three points on a line", {"1 4"}, {{1, 0}, {-1, 0}, {2, 0}}, 0, "", {}, "LastPointX=2"},
+        {"rectangle",
+         {"1 5"},
+         {{0, 0}, {10, 4}},
+         0,
+         "",
+         {"se 5 2 5 0.4 0 " + kFull},
+         "LastFlatness=0.4"},
+        {"rectangle on the axis angle 90",
+         {"1 5"},
+         {{0, 0}, {4, 10}},
+         90,
+         "",
+         {"se ~2 ~5 ~5 ~0.4 1.5707963267949 " + kFull},
+         "LastTilt=1.5707963267949"},
+        {"rectangle of no height", {"1 5"}, {{0, 0}, {10, 0}}, 0, "", {}, "LastPointX=10"},
+        {"rectangle too wide for a double: not drawn, not remembered",
+         {"1 5"},
+         {{-1e308, 0}, {1e308, 10}},
+         0,
+         "",
+         {},
+         "LastRadius=100 LastPointX=1E308"},
+        {"dialog: radius and flatness, tilt from the axis",
+         {"1 6"},
+         {{3, 4}},
+         15,
+         "EditA1=-50 EditA2=80 EditA5=30 CBA1=1",
+         {"se 3 4 50 0.8 0.785398163397448 " + kFull},
+         "LastTilt=0.785398163397448"},
+        {"dialog: axis radii with an x radius of 0",
+         {"1 6"},
+         {{3, 4}},
+         0,
+         "RBA2=1 EditA3=0 EditA4=30 LastRadius=50",
+         {},
+         "LastRadius=50 LastPointX=3"},
+        {"dialog: a flatness of 0 is neither drawn nor remembered",
+         {"1 6"},
+         {{3, 4}},
+         0,
+         "EditA1=20 EditA2=",
+         {},
+         "LastRadius=100 LastFlatness=1"},
+        {"modes 3, 4 and 5: the same figures as sc records",
+         {"3 3 10", "4 3 10 0 90", "5 3 10 0 90", "5 3 10 30 30"},
+         {{0, 0}},
+         0,
+         "",
+         {"sc 0 0 10 1 0 " + kFull, "sc 0 0 10 1 0 0 1.5707963267949 0",
+          "sc 0 0 10 1 0 0 1.5707963267949 5",
+          "sc 0 0 10 1 0 0.523598775598299 6.28318530717959 100"},
+         ""},
 
-TEST_F(Figures, SplitArcByPointsDueEastToDueSouth) {
-    Mode(6);
-    Pick(1, 0, 0);
-    Pick(2, 3, 0);
-    Pick(3, 5, 0);
-    Pick(4, 0, -5);
-    form.SplitArcByPoints();
-    ASSERT_EQ(Output().size(), 3u);
-    EXPECT_NEAR(Numbers(Output()[2])[5], kPi, 1e-14);
-}
+        // Arcs (mode 2).
+        {"arcs by numbers",
+         {"2 3 10 90 0", "2 3 10 -90 90", "2 3 10 720 45", "2 3 10 0 360", "2 3 10 30 30.000001"},
+         {{0, 0}},
+         0,
+         "",
+         {"se 0 0 10 1 0 1.5707963267949 4.71238898038469 0",
+          "se 0 0 10 1 0 4.71238898038469 3.14159265358979 0",
+          "se 0 0 10 1 0 0 0.785398163397448 0", "se 0 0 10 1 0 " + kFull,
+          "se 0 0 10 1 0 0.523598775598299 1.74532925889537E-8 0"},
+         ""},
+        {"arc by numbers on a negative axis angle: tilted by 330 degrees",
+         {"2 3 10 0 90"},
+         {{0, 0}},
+         -30,
+         "",
+         {"se 0 0 10 1 5.75958653158129 0 1.5707963267949 0"},
+         ""},
+        {"arc by points; a start direction of no length is 0",
+         {"2 1"},
+         {{0, 0}, {5, 0}, {0, 0}, {0, 7}},
+         0,
+         "",
+         {"se 0 0 5 1 0 0 1.5707963267949 0"},
+         ""},
+        {"arc by points in one direction: closed",
+         {"2 1"},
+         {{0, 0}, {5, 0}, {1, 1}, {2, 2}},
+         0,
+         "",
+         {"se 0 0 5 1 0 0.785398163397448 6.28318530717959 100"},
+         "LastPointX=2"},
+        {"arc through the upper point",
+         {"2 4"},
+         {{1, 0}, {-1, 0}, {0, 1}},
+         0,
+         "",
+         {"se 0 0 1 1 0 0 3.14159265358979 0"},
+         ""},
+        {"arc through the lower point",
+         {"2 4"},
+         {{1, 0}, {-1, 0}, {0, -1}},
+         0,
+         "",
+         {"se 0 0 1 1 0 3.14159265358979 3.14159265358979 0"},
+         ""},
+        {"elliptic arc in a rectangle",
+         {"2 5"},
+         {{0, 0}, {10, 4}, {10, 2}, {5, 4}},
+         0,
+         "",
+         {"se 5 2 5 0.4 0 0 1.5707963267949 0"},
+         ""},
+        {"elliptic arc on the axis angle: parameter angles in the turned frame",
+         {"2 5"},
+         {turned[0], turned[1], turned[2], turned[3]},
+         30,
+         "",
+         {"se ~3.33012701892219 ~4.23205080756888 ~5 ~0.4 ~0.523598775598299 ~1.5707963267949 "
+          "~1.5707963267949 0"},
+         "LastPointX=~-1"},
+        {"arc same as last on first settings closes; the dialog's 0 to 360 too",
+         {"2 2", "2 6"},
+         {{1, 1}},
+         0,
+         "",
+         {"se 1 1 100 1 0 " + kFull, "se 1 1 100 1 0 " + kFull},
+         ""},
+        {"a negative remembered arc angle is not corrected",
+         {"2 2"},
+         {{1, 1}},
+         0,
+         "LastArcAngle=-1",
+         {"se 1 1 100 1 0 0 -1 0"},
+         ""},
 
-TEST_F(Figures, Rings) {
-    Pick(1, 0, 0);
-    Mode(7);
-    form.ModeOption = 1;
-    form.RingByNumbers(40, 20);
-    form.ModeOption = 2;
-    form.RingByNumbers(40, 20);
-    form.RingByNumbers(40, 40);
-    form.RingByNumbers(20, 40);
-    form.RingByNumbers(40, 39.999999995);  // remembered, but the emitter refuses it
-    EXPECT_EQ(Output(), (Lines{"sg 0 0 40 1 0 0 6.28318530717959 20",
-                               "so 0 0 40 1 0 0 6.28318530717959 20"}));
-    EXPECT_EQ(Last().LastInnerRadius, 39.999999995);
+        // Quarter pieces (mode 6).
+        {"a quarter turn: one piece",
+         {"6 3 10 0 90"},
+         {{0, 0}},
+         0,
+         "",
+         {"sc 0 0 10 1 0 0 1.5707963267949 -1"},
+         ""},
+        {"just over a quarter turn: two",
+         {"6 3 10 0 90.000001"},
+         {{0, 0}},
+         0,
+         "",
+         {"sc 0 0 10 1 0 0 0.785398172124095 -1",
+          "sc 0 0 10 1 0 0.785398172124095 0.785398172124095 -1"},
+         ""},
+        {"three quarters: three",
+         {"6 3 10 0 270"},
+         {{0, 0}},
+         0,
+         "",
+         {"sc 0 0 10 1 0 0 1.5707963267949 -1", "sc 0 0 10 1 0 1.5707963267949 1.5707963267949 -1",
+          "sc 0 0 10 1 0 3.14159265358979 1.5707963267949 -1"},
+         ""},
+        {"a full turn: four, remembered as a full turn",
+         {"6 3 10 0 360"},
+         {{0, 0}},
+         0,
+         "",
+         {"sc 0 0 10 1 0 0 1.5707963267949 -1", "sc 0 0 10 1 0 1.5707963267949 1.5707963267949 -1",
+          "sc 0 0 10 1 0 3.14159265358979 1.5707963267949 -1",
+          "sc 0 0 10 1 0 4.71238898038469 1.5707963267949 -1"},
+         "LastArcAngle=6.28318530717959"},
+        {"the running start is not reduced",
+         {"6 3 10 300 60"},
+         {{0, 0}},
+         0,
+         "",
+         {"sc 0 0 10 1 0 5.23598775598299 1.0471975511966 -1",
+          "sc 0 0 10 1 0 6.28318530717959 1.0471975511966 -1"},
+         "LastArcAngle=2.09439510239319"},
+        {"a hand-edited arc angle beyond a turn: four pieces",
+         {"6 2"},
+         {{0, 0}},
+         0,
+         "LastArcAngle=1E300",
+         {"sc 0 0 100 1 0 0 1.5707963267949 -1",
+          "sc 0 0 100 1 0 1.5707963267949 1.5707963267949 -1",
+          "sc 0 0 100 1 0 3.14159265358979 1.5707963267949 -1",
+          "sc 0 0 100 1 0 4.71238898038469 1.5707963267949 -1"},
+         "LastArcAngle=1E300"},
+        {"due east to due south by points",
+         {"6 1"},
+         {{0, 0}, {3, 0}, {5, 0}, {0, -5}},
+         0,
+         "",
+         {"sc 0 0 3 1 0 0 1.5707963267949 -1", "sc 0 0 3 1 0 1.5707963267949 1.5707963267949 -1",
+          "sc 0 0 3 1 0 3.14159265358979 1.5707963267949 -1"},
+         ""},
 
-    FreshHost();
-    Pick(1, 0, 0);
-    Pick(2, 10, 4);
-    Pick(3, 7, 2);
-    form.EllipticRingInRectangle();
-    Pick(3, 5, 3.6);
-    form.EllipticRingInRectangle();
-    Pick(3, 11, 2);  // outside: no ring
-    form.EllipticRingInRectangle();
-    ASSERT_EQ(Output().size(), 2u);
-    EXPECT_EQ(Output()[0], "so 5 2 5 0.4 0 0 6.28318530717959 2");
-    EXPECT_NEAR(Numbers(Output()[1])[7], 4, 1e-12);
-    EXPECT_EQ(Last().LastPointX, 11);
-
-    // Dialog: a negative hole stays negative.
-    FreshHost();
-    form.EditA6.Text = "-20";
-    form.RingFromDialog();
-    form.EditA2.Text = "50";
-    form.EditA6.Text = "50";
-    form.RingFromDialog();
-    EXPECT_EQ(Output(), (Lines{"so 0 0 100 0.5 0 0 6.28318530717959 50"}));
-}
-
-TEST_F(Figures, RingSameAsLastAfterOtherModes) {
-    Pick(1, 0, 0);
-    Mode(1);
-    form.FullCircleByRadius(30);
-    Mode(7);
-    form.RingSameAsLast();  // radius 30 against the hole 50: nothing
-    EXPECT_EQ(Output().size(), 1u);
-    Mode(8);
-    form.ArcRingByNumbers(100, 50, 0, 90);
-    Mode(7);
-    form.RingSameAsLast();
-    EXPECT_EQ(Output().back(), "so 0 0 100 1 0 0 6.28318530717959 50");
-    Mode(2);
-    form.ArcSameAsLast();
-    EXPECT_EQ(Output().back(), "se 0 0 100 1 0 0 1.5707963267949 0");
-}
-
-TEST_F(Figures, ArcRings) {
-    Mode(8);
-    form.ModeOption = 1;
-    Pick(1, 10, 0);
-    Pick(2, -10, 0);
-    Pick(3, 0, 10);
-    Pick(4, 0, 5);
-    form.ArcRingBy3Points();
-    Pick(3, 0, -10);
-    form.ArcRingBy3Points();
-    ASSERT_EQ(Output().size(), 2u);
-    const auto a = Numbers(Output()[0]);
-    EXPECT_NEAR(a[0], 0, 1e-12);
-    EXPECT_EQ(a[5], 0);
-    EXPECT_NEAR(a[6], kPi, 1e-14);
-    EXPECT_DOUBLE_EQ(a[7], 5);
-    EXPECT_NEAR(Numbers(Output()[1])[5], kPi, 1e-14);
-
-    FreshHost();
-    Pick(1, 0, 0);
-    Pick(2, 10, 4);
-    Pick(3, 7, 2);
-    Pick(4, 10, 2);
-    Pick(5, 5, 4);
-    form.ModeOption = 0;
-    form.EllipticArcRingInRectangle();
-    EXPECT_EQ(Output(), (Lines{"so 5 2 5 0.4 0 0 1.5707963267949 2"}));
-    EXPECT_EQ(Last().LastPointX, 5);
-
-    FreshHost();
-    Pick(1, 0, 0);
-    Pick(2, 4, 0);
-    Pick(3, 2, 0);
-    Pick(4, 1, 0);
-    Pick(5, 0, 1);
-    form.ArcRingByPoints();
-    form.EditB6.Text = "100";
-    form.EditB8.Text = "90";
-    form.ArcRingFromDialog();  // hole as large as the figure
-    EXPECT_EQ(Output(), (Lines{"so 0 0 4 1 0 0 1.5707963267949 2"}));
-}
-
-TEST_F(Figures, NonFiniteFiguresAreNotRemembered) {
-    Mode(1);
-    Pick(1, 0, 0);
-    Pick(2, 1e308, 10);
-    Pick(1, -1e308, 0);
-    form.FullEllipseInRectangle();  // the width overflows to infinity
-    EXPECT_TRUE(Output().empty());
-    EXPECT_EQ(Last().LastRadius, 100);
-    EXPECT_EQ(Last().LastPointX, 1e308);
+        // Rings (modes 7 and 8).
+        {"rings by numbers: option 1 sg, else so; holes that do not fit",
+         {"7 3 1 40 20", "7 3 2 40 20", "7 3 2 40 40", "7 3 2 20 40"},
+         {{0, 0}},
+         0,
+         "",
+         {"sg 0 0 40 1 0 0 6.28318530717959 20", "so 0 0 40 1 0 0 6.28318530717959 20"},
+         "LastInnerRadius=20"},
+        {"a hole within the length tolerance of the radius: neither drawn nor remembered",
+         {"7 3 0 40 39.999999995"},
+         {{0, 0}},
+         0,
+         "LastRadius=30 LastInnerRadius=10",
+         {},
+         "LastRadius=30 LastInnerRadius=10"},
+        {"elliptic rings in a rectangle; a hole point outside draws nothing",
+         {"7 5 0"},
+         {{0, 0}, {10, 4}, {7, 2}},
+         0,
+         "",
+         {"so 5 2 5 0.4 0 0 6.28318530717959 2"},
+         ""},
+        {"an elliptic ring's hole through a point across the axis",
+         {"7 5 0"},
+         {{0, 0}, {10, 4}, {5, 3.6}},
+         0,
+         "",
+         {"so 5 2 5 0.4 0 0 6.28318530717959 ~4"},
+         ""},
+        {"an elliptic ring's hole point outside",
+         {"7 5 0"},
+         {{0, 0}, {10, 4}, {11, 2}},
+         0,
+         "",
+         {},
+         "LastPointX=11"},
+        {"dialog: a negative hole stays negative", {"7 6 0"}, {{0, 0}}, 0, "EditA6=-20", {}, ""},
+        {"dialog ring",
+         {"7 6 0"},
+         {{0, 0}},
+         0,
+         "EditA2=50 EditA6=50",
+         {"so 0 0 100 0.5 0 0 6.28318530717959 50"},
+         ""},
+        {"ring same as last after other modes",
+         {"1 3 30", "7 2 0", "8 3 0 100 50 0 90", "7 2 0", "2 2"},
+         {{0, 0}},
+         0,
+         "",
+         {"se 0 0 30 1 0 " + kFull, "so 0 0 100 1 0 0 1.5707963267949 50",
+          "so 0 0 100 1 0 0 6.28318530717959 50", "se 0 0 100 1 0 0 1.5707963267949 0"},
+         ""},
+        {"partial rings through three points",
+         {"8 4 1"},
+         {{10, 0}, {-10, 0}, {0, 10}, {0, 5}},
+         0,
+         "",
+         {"sg 0 0 10 1 0 0 3.14159265358979 5"},
+         ""},
+        {"partial ring through the lower point",
+         {"8 4 1"},
+         {{10, 0}, {-10, 0}, {0, -10}, {0, 5}},
+         0,
+         "",
+         {"sg 0 0 10 1 0 3.14159265358979 3.14159265358979 5"},
+         ""},
+        {"partial elliptic ring in a rectangle",
+         {"8 5 0"},
+         {{0, 0}, {10, 4}, {7, 2}, {10, 2}, {5, 4}},
+         0,
+         "",
+         {"so 5 2 5 0.4 0 0 1.5707963267949 2"},
+         "LastPointX=5"},
+        {"partial ring by points; the dialog's hole as large as the figure",
+         {"8 1 0", "8 6 0"},
+         {{0, 0}, {4, 0}, {2, 0}, {1, 0}, {0, 1}},
+         0,
+         "EditB6=100 EditB8=90",
+         {"so 0 0 4 1 0 0 1.5707963267949 2"},
+         "LastRadius=4 LastInnerRadius=2"},
+    };
+    for (const Case& c : cases) RunCase(c);
 }

@@ -156,7 +156,7 @@ HWND Win32Platform::Add(const Unit1::ControlLayout& c) {
     controls_[c.Name] = Control{h, &c};
     names_[h] = c.Name;
     if (c.Kind == K::Edit) {
-        const auto limit = static_cast<WPARAM>(Unit1::FormEdit(*form_, c.Name)->MaxLength);
+        const auto limit = static_cast<WPARAM>(Unit1::FormEdit(*form_, c)->MaxLength);
         ::SendMessageW(h, EM_SETLIMITTEXT, limit, 0);
     }
     if (Unit1::TakesNoInputMethod(c.Kind)) {
