@@ -28,7 +28,7 @@ std::vector<Pick> PicksFor(int step, double axisAngle) {
             return {{1, 40, 0}, {2, 0, 40}, {3, -28, -28}, {4, 10, 0}};
         default: {
             // A rectangle and three points given in the axis frame, turned to the drawing.
-            const double frame[5][2] = {{-40, -20}, {40, 20}, {20, 5}, {-30, 15}, {10, -20}};
+            const double frame[5][2] = {{-40, -20}, {40, 20}, {20, 5}, {-30, 15}, {-10, 20}};
             std::vector<Pick> picks;
             for (int i = 0; i < 5; ++i) {
                 Pick p{i + 1, 0, 0};
