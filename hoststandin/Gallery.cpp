@@ -5,8 +5,10 @@
 #include "MyFunc/Files.h"
 #include "MyFunc/Geometry.h"
 #include "figures/Figure.h"
+#include "figures/StepInputs.h"
 #include "hoststandin/Launcher.h"
 #include "hoststandin/LauncherRun.h"
+#include "hoststandin/Svg.h"
 #include "tools/Launchers.h"
 
 namespace hoststandin {
@@ -26,7 +28,7 @@ std::vector<Pick> PicksFor(int step, double axisAngle) {
             return {{1, 40, 0}, {2, 0, 40}, {3, -28, -28}, {4, 10, 0}};
         default: {
             // A rectangle and three points given in the axis frame, turned to the drawing.
-            const double frame[5][2] = {{-40, -20}, {40, 20}, {20, 5}, {-30, 15}, {10, -20}};
+            const double frame[5][2] = {{-40, -20}, {40, 20}, {20, 5}, {-30, 15}, {-10, 20}};
             std::vector<Pick> picks;
             for (int i = 0; i < 5; ++i) {
                 Pick p{i + 1, 0, 0};
@@ -78,7 +80,12 @@ std::vector<GalleryEntry> GalleryPlan(const std::string& drawing) {
         e.Cell = cell;
         e.Req.Drawing = drawing;
         e.Req.AxisAngle = picksOf == 5 ? 20 : 0;
+        // As the host writes them for a launcher: the points the step reads,
+        // and so the ones the picture shows.
         e.Req.Picks = PicksFor(picksOf, e.Req.AxisAngle);
+        const figures::ModeSpec& m = *figures::FindMode(std::stoi(args[0]));
+        e.Req.Picks.resize(
+            std::min(e.Req.Picks.size(), figures::PointsRead(m.shape, std::stoi(args[1])).size()));
         e.Req.Args = args;
         e.Title = "t742";
         for (const auto& a : args) e.Title += " " + a;
@@ -104,6 +111,10 @@ std::vector<GalleryEntry> GalleryPlan(const std::string& drawing) {
     add({"8", "5", "0"}, 5, CellFor(8, 5) + "so");
     add({"8", "5", "1"}, 5, CellFor(8, 5) + "sg");
     return plan;
+}
+
+std::string CellSvg(const GalleryRun& run) {
+    return RenderSvg({{"", nullptr, run.Ans.Solids, run.Req.Picks}}, 1, kCellWidth, kCellHeight);
 }
 
 std::vector<GalleryRun> RunGallery(const std::string& exe, const std::string& drawing) {

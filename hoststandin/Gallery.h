@@ -33,6 +33,11 @@ struct GalleryRun {
     Answer Ans;
 };
 
+// A round trip's picture alone, as the guide shows it: what t742 drew and the
+// points it read, framed on them (the drawing is the gallery's to show).
+inline constexpr int kCellWidth = 200, kCellHeight = 150;
+std::string CellSvg(const GalleryRun& run);
+
 // Runs the plan, in order, with the t742 at `exe`.
 std::vector<GalleryRun> RunGallery(const std::string& exe, const std::string& drawing);
 // The same figures through the launchers in `folder` (ending in '/', with

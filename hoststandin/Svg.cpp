@@ -44,18 +44,29 @@ struct Box {
     }
 };
 
-// Draws into one panel: world coordinates (y up) to the panel's pixels.
+// Room, in pixels, between a panel's edge and the box of what it shows: the
+// border, a picked point's mark and a one-digit number (up and to the right
+// of it), and half a line solid's width all fit in it. A longer number takes
+// more room on the right.
+constexpr double kInset = 16;
+constexpr double kDigitWidth = 6;
+// The band of a panel's title, above the box.
+constexpr double kTitleBand = 18;
+
+// Draws into one panel: world coordinates (y up) to the panel's pixels. The
+// box fills the panel's inner area as far as its shape allows, centred.
 class Canvas {
   public:
-    Canvas(const Box& box, double x0, double y0, double w, double h) : x0_(x0), y0_(y0) {
+    Canvas(const Box& box, double x0, double y0, double w, double h, double right) {
         const double bw = std::max(box.MaxX - box.MinX, 1e-9),
                      bh = std::max(box.MaxY - box.MinY, 1e-9);
-        scale_ = std::min((w - 2 * kPad) / bw, (h - 2 * kPad - 16) / bh);
-        minX_ = box.MinX - ((w - 2 * kPad) / scale_ - bw) / 2;
-        maxY_ = box.MaxY + ((h - 2 * kPad - 16) / scale_ - bh) / 2;
+        const double iw = std::max(w - kInset - right, 1.0), ih = std::max(h - 2 * kInset, 1.0);
+        scale_ = std::min(iw / bw, ih / bh);
+        left_ = x0 + kInset + (iw - bw * scale_) / 2 - box.MinX * scale_;
+        top_ = y0 + kInset + (ih - bh * scale_) / 2 + box.MaxY * scale_;
     }
-    std::string X(double x) const { return Num((x - minX_) * scale_ + x0_ + kPad); }
-    std::string Y(double y) const { return Num((maxY_ - y) * scale_ + y0_ + kPad + 16); }
+    std::string X(double x) const { return Num(left_ + x * scale_); }
+    std::string Y(double y) const { return Num(top_ - y * scale_); }
     std::string Path(const std::vector<std::vector<Pt>>& rings, bool close) const {
         std::string d;
         for (const auto& ring : rings) {
@@ -65,7 +76,6 @@ class Canvas {
         }
         return d;
     }
-    double Scale() const { return scale_; }
     static std::string Num(double v) {
         char buf[32];
         std::snprintf(buf, sizeof buf, "%.2f", v);
@@ -73,8 +83,7 @@ class Canvas {
     }
 
   private:
-    static constexpr double kPad = 12;
-    double x0_, y0_, scale_ = 1, minX_ = 0, maxY_ = 0;
+    double scale_ = 1, left_ = 0, top_ = 0;
 };
 
 std::vector<Pt> CirclePoints(double x, double y, double r, double from, double sweep) {
@@ -136,10 +145,17 @@ std::string RenderPanel(const Panel& p, double x0, double y0, double w, double h
         for (Pt q : l) box.Add(q);
     for (const auto& f : fills)
         for (Pt q : f) box.Add(q);
-    for (const auto& pick : p.Picks) box.Add({pick.X, pick.Y});
+    double right = kInset;
+    for (const auto& pick : p.Picks) {
+        box.Add({pick.X, pick.Y});
+        const double digits = static_cast<double>(std::to_string(pick.N).size());
+        right = std::max(right, kInset + (digits - 1) * kDigitWidth);
+    }
     if (!std::isfinite(box.MinX)) box.Add({0, 0}), box.Add({1, 1});
 
-    const Canvas cv(box, x0, y0, w, h);
+    // The title has a band of its own, so that nothing is drawn over it.
+    const double band = p.Title.empty() ? 0 : kTitleBand;
+    const Canvas cv(box, x0, y0 + band, w, h - band, right);
     std::string out = "<g>\n<rect x=\"" + Canvas::Num(x0 + 2) + "\" y=\"" + Canvas::Num(y0 + 2) +
                       "\" width=\"" + Canvas::Num(w - 4) + "\" height=\"" + Canvas::Num(h - 4) +
                       "\" fill=\"#ffffff\" stroke=\"#c8c8c8\"/>\n";
@@ -180,10 +196,12 @@ std::string RenderSvg(const std::vector<Panel>& panels, int columns, int w, int 
     columns = std::max(1, columns);
     const int rows = static_cast<int>((panels.size() + static_cast<size_t>(columns) - 1) /
                                       static_cast<size_t>(columns));
-    std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-                      std::to_string(columns * w) + "\" height=\"" +
-                      std::to_string(std::max(1, rows) * h) + "\">\n" +
-                      "<rect width=\"100%\" height=\"100%\" fill=\"#f4f4f4\"/>\n";
+    const std::string width = std::to_string(columns * w),
+                      height = std::to_string(std::max(1, rows) * h);
+    // The view box lets a page show the picture at any width, scaled whole.
+    std::string out = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + width +
+                      "\" height=\"" + height + "\" viewBox=\"0 0 " + width + " " + height +
+                      "\">\n" + "<rect width=\"100%\" height=\"100%\" fill=\"#f4f4f4\"/>\n";
     for (size_t i = 0; i < panels.size(); ++i)
         out += RenderPanel(panels[i], static_cast<double>(static_cast<int>(i) % columns * w),
                            static_cast<double>(static_cast<int>(i) / columns * h), w, h);

@@ -163,9 +163,7 @@ int main(int argc, char** argv) {
             failures += run.Ans.ExitStatus != 0;
             panels.push_back({run.Title, &drawn, run.Ans.Solids, run.Req.Picks});
             if (!cellsDir.empty()) {
-                const Panel cell{"", &drawn, run.Ans.Solids, run.Req.Picks};
-                const std::string name = cellsDir + "/" + run.Cell + ".svg";
-                if (!WriteFile(name, RenderSvg({cell}, 1, 180, 150))) return 1;
+                if (!WriteFile(cellsDir + "/" + run.Cell + ".svg", CellSvg(run))) return 1;
             }
         }
         if (!WriteFile(galleryPath, RenderSvg(panels, 5, 260, 220))) return 1;

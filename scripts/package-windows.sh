@@ -13,24 +13,10 @@ version=$(sed -n 's/^project(t742 VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/run" "$work/guide/cells" "$work/package/t742" out
+mkdir -p "$work/package/t742" out
 
-# The guide's tables are the program's own (the test suite checks this too).
-build/t742guide --check docs/guide-ja.md
-
-# A picture of every mode and step: the gallery's round trips, one by one.
-cp build/t742 "$work/run/"
-build/t742host --t742 "$work/run/t742" --gallery "$work/gallery.svg" --cells "$work/guide/cells" >/dev/null
-cp docs/guide-ja.md docs/win32-dialog-page*.png "$work/guide/"
-cat >"$work/style.html" <<'CSS'
-<style>
-body { font-family: "Yu Gothic UI", "Meiryo", sans-serif; max-width: 60em; margin: 2em auto; line-height: 1.6; }
-table { border-collapse: collapse; } th, td { border: 1px solid #bbb; padding: 0.2em 0.6em; }
-td img { width: 120px; } code { background: #f2f2f2; }
-</style>
-CSS
-(cd "$work/guide" && pandoc guide-ja.md --standalone --self-contained --metadata pagetitle="t742 使い方ガイド" \
-  --include-in-header="$work/style.html" -o "$work/package/t742/guide-ja.html")
+# The guide as one HTML file, its pictures inside.
+bash scripts/guide-html.sh "$work/package/t742/guide-ja.html"
 
 cp build-win/t742.exe "$work/package/t742/"
 build/t742launchers "$work/package/t742" >/dev/null

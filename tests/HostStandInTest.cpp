@@ -2,11 +2,14 @@
 // shapes are held by their areas to the formulas of the host's records.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
+#include <regex>
 
 #include "MyFunc/TextConv.h"
 #include "TestSupport.h"
+#include "hoststandin/Gallery.h"
 #include "hoststandin/Session.h"
 #include "hoststandin/Svg.h"
 
@@ -69,6 +72,88 @@ std::string Record(const char* keyword, double R, double f, double tilt, double 
     std::string line = keyword;
     for (double v : {3.0, -4.0, R, f, tilt, start, t}) line += " " + MyFunc::FloatToText(v);
     return line + " " + last;
+}
+
+// What one panel of a rendered picture holds, read back from its SVG.
+struct Framed {
+    double Left = 0, Top = 0, Right = 0, Bottom = 0;                  // the panel's border
+    double MinX = 1e300, MinY = 1e300, MaxX = -1e300, MaxY = -1e300;  // all that is drawn
+    double SolidW = 0, SolidH = 0;  // the span of the solids alone
+};
+
+// Reads every panel of `svg` and checks that all it draws (outlines, picked
+// points' marks and their numbers, a number's glyphs taken as 6 x 10 pixels)
+// lies inside the panel's border and below its title, and that the picture
+// scales whole (its view box is its size).
+std::vector<Framed> ReadFramed(const std::string& svg, const std::string& what) {
+    std::smatch m;
+    EXPECT_TRUE(std::regex_search(
+        svg, m, std::regex("width=\"(\\d+)\" height=\"(\\d+)\" viewBox=\"0 0 (\\d+) (\\d+)\"")))
+        << what;
+    if (!m.empty()) {
+        EXPECT_TRUE(m[1] == m[3] && m[2] == m[4]) << what;
+    }
+    const std::regex rect(
+        "<rect x=\"([-\\d.]+)\" y=\"([-\\d.]+)\" width=\"([-\\d.]+)\" height=\"([-\\d.]+)\"");
+    const std::regex title("font-size=\"12\">([^<]*)<");
+    const std::regex path("<path d=\"([^\"]*)\"([^>]*)>");
+    const std::regex point("[ML]([-\\d.]+) ([-\\d.]+)");
+    const std::regex mark("<circle cx=\"([-\\d.]+)\" cy=\"([-\\d.]+)\" r=\"([\\d.]+)\"");
+    const std::regex number(
+        "<text x=\"([-\\d.]+)\" y=\"([-\\d.]+)\" dx=\"4\" dy=\"-4\"[^>]*>(\\d+)<");
+    std::vector<Framed> panels;
+    for (size_t at = svg.find("<g>"); at != std::string::npos;) {
+        const size_t end = svg.find("</g>", at);
+        const std::string g = svg.substr(at, end - at);
+        at = svg.find("<g>", end);
+        Framed f;
+        if (!std::regex_search(g, m, rect)) {
+            ADD_FAILURE() << what << ": a panel without its border";
+            continue;
+        }
+        f.Left = std::stod(m[1]), f.Top = std::stod(m[2]);
+        f.Right = f.Left + std::stod(m[3]), f.Bottom = f.Top + std::stod(m[4]);
+        const bool titled = std::regex_search(g, m, title) && m[1].length() > 0;
+        double sx0 = 1e300, sy0 = 1e300, sx1 = -1e300, sy1 = -1e300;
+        auto add = [&](double x0, double y0, double x1, double y1) {
+            f.MinX = std::min(f.MinX, x0), f.MaxX = std::max(f.MaxX, x1);
+            f.MinY = std::min(f.MinY, y0), f.MaxY = std::max(f.MaxY, y1);
+        };
+        for (auto p = std::sregex_iterator(g.begin(), g.end(), path); p != std::sregex_iterator();
+             ++p) {
+            // The drawing's own lines and fills are grey.
+            const std::string d = (*p)[1], attributes = (*p)[2];
+            const bool solid = attributes.find("#e0e0e0") == std::string::npos &&
+                               attributes.find("#909090") == std::string::npos;
+            for (auto q = std::sregex_iterator(d.begin(), d.end(), point);
+                 q != std::sregex_iterator(); ++q) {
+                const double x = std::stod((*q)[1]), y = std::stod((*q)[2]);
+                add(x, y, x, y);
+                if (solid) {
+                    sx0 = std::min(sx0, x), sx1 = std::max(sx1, x);
+                    sy0 = std::min(sy0, y), sy1 = std::max(sy1, y);
+                }
+            }
+        }
+        for (auto c = std::sregex_iterator(g.begin(), g.end(), mark); c != std::sregex_iterator();
+             ++c) {
+            const double x = std::stod((*c)[1]), y = std::stod((*c)[2]), r = std::stod((*c)[3]);
+            add(x - r, y - r, x + r, y + r);
+        }
+        for (auto t = std::sregex_iterator(g.begin(), g.end(), number); t != std::sregex_iterator();
+             ++t) {
+            const double x = std::stod((*t)[1]) + 4, y = std::stod((*t)[2]) - 4;
+            add(x, y - 10, x + 6 * static_cast<double>((*t)[3].length()), y);
+        }
+        const std::string where = what + ", panel at " + std::to_string(f.Left);
+        EXPECT_GE(f.MinX, f.Left) << where;
+        EXPECT_LE(f.MaxX, f.Right) << where;
+        EXPECT_GE(f.MinY, f.Top + (titled ? 18 : 0)) << where << (titled ? ": over its title" : "");
+        EXPECT_LE(f.MaxY, f.Bottom) << where;
+        if (sx1 >= sx0) f.SolidW = sx1 - sx0, f.SolidH = sy1 - sy0;
+        panels.push_back(f);
+    }
+    return panels;
 }
 
 }  // namespace
@@ -247,4 +332,55 @@ TEST(HostStandIn, RoundTripThroughTheProgram) {
     EXPECT_EQ(a.Solids[0].Figure.Keyword, "sg");
     EXPECT_EQ(a.Solids[0].Figure.InnerRadius, 20);
     EXPECT_EQ(a.Solids[0].Figure.X, 10);
+}
+
+// Every picture of the guide holds its whole figure and the points read, and
+// the figure fills most of it; random answers and drawings in random panels
+// stay inside theirs.
+TEST(HostStandIn, PicturesHoldTheirWholeFigure) {
+    t742test::Installed t;
+    const std::vector<GalleryRun> runs = RunGallery(t.File("t742"), "");
+    ASSERT_EQ(runs.size(), GalleryPlan("").size());
+    for (const GalleryRun& run : runs) {
+        ASSERT_FALSE(run.Ans.Solids.empty()) << run.Title;
+        const std::vector<Framed> cell = ReadFramed(CellSvg(run), run.Title);
+        ASSERT_EQ(cell.size(), 1u) << run.Title;
+        // Framed on what it shows: that reaches the room left for the marks on
+        // two opposite sides, and the figure spans most of the picture.
+        const Framed& f = cell[0];
+        const double w = f.Right - f.Left, h = f.Bottom - f.Top;
+        EXPECT_GT(std::max((f.MaxX - f.MinX) / w, (f.MaxY - f.MinY) / h), 0.8) << run.Title;
+        EXPECT_GT(std::max(f.SolidW / w, f.SolidH / h), 0.45) << run.Title;
+    }
+
+    std::mt19937 rng(7421);
+    std::uniform_real_distribution<double> u(0, 1);
+    const JwwGaibu::HostStateRecord drawing =
+        ReadDrawing("-500 0 50 0\r\nci 40 -60 80\r\nsl 0 0 5 0 5 5 0 5\r\n");
+    const char* const kinds[] = {"sc", "se", "so", "sg"};
+    const char* const lasts[] = {"0", "5", "-1", "100"};  // kinds of sc / se, rings' hole
+    for (int i = 0; i < 60; ++i) {
+        std::vector<Panel> panels;
+        const int columns = 1 + static_cast<int>(3 * u(rng));
+        for (int p = 0, n = 1 + static_cast<int>(5 * u(rng)); p < n; ++p) {
+            std::string answer;
+            for (int k = static_cast<int>(3 * u(rng)); k > 0; --k) {
+                const double R = 1000 * u(rng) * u(rng), arc = 0.01 + 6.27 * u(rng);
+                answer += Record(kinds[static_cast<int>(4 * u(rng))], R, 0.1 + 2 * u(rng),
+                                 7 * u(rng), 7 * u(rng), arc, lasts[static_cast<int>(4 * u(rng))]) +
+                          "\r\n";
+            }
+            std::vector<Pick> picks;
+            for (int k = static_cast<int>(6 * u(rng)); k > 0; --k)
+                picks.push_back(
+                    {k + (u(rng) < 0.1 ? 9 : 0), 400 * u(rng) - 200, 400 * u(rng) - 200});
+            panels.push_back({u(rng) < 0.5 ? "" : "t742 random " + std::to_string(i),
+                              u(rng) < 0.5 ? nullptr : &drawing, ReadAnswer(answer).Solids, picks});
+        }
+        const int w = 120 + static_cast<int>(300 * u(rng)),
+                  h = 100 + static_cast<int>(200 * u(rng));
+        EXPECT_EQ(
+            ReadFramed(RenderSvg(panels, columns, w, h), "random " + std::to_string(i)).size(),
+            panels.size());
+    }
 }
