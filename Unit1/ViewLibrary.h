@@ -16,7 +16,7 @@ namespace Unit1 {
 // form the library reads and writes in place, TForm1 with its controls and the
 // declared layout and the rules and mirror built on it (Unit1/Form.h,
 // Controls.h, Layout.h, EditCombo.h, DialogRules.h, DialogMirror.h).
-inline constexpr std::uint32_t kViewInterfaceVersion = 1;
+inline constexpr std::uint32_t kViewInterfaceVersion = 2;
 
 // What both sides compare: the version, and TForm1's size as each was built
 // with, so that a changed form is refused even if the bump was forgotten.
