@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstring>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <variant>
@@ -226,53 +225,6 @@ struct ClientRect {
 inline ClientRect PlaceOf(const ControlLayout& c) {
     const bool onPage = c.Page >= 0 && c.Kind != ControlKind::TabSheet;
     return {c.X + (onPage ? kPageLeft : 0), c.Y + (onPage ? kPageTop : 0), c.W, c.H};
-}
-
-// The next (or previous) control of `from`'s group, round, that `take`
-// accepts; null when there is none but `from`. A group runs from a row that
-// starts one to the next such row.
-template <class Take>
-const ControlLayout* NextInGroup(const ControlLayout& from, bool forward, Take take) {
-    const ControlLayout* begin = std::begin(kForm1Layout);
-    const ControlLayout* end = std::end(kForm1Layout);
-    const ControlLayout* first = &from;
-    while (first != begin && !first->GroupStart) --first;
-    const ControlLayout* last = &from + 1;
-    while (last != end && !last->GroupStart) ++last;
-    const ControlLayout* c = &from;
-    do {
-        if (forward)
-            c = c + 1 == last ? first : c + 1;
-        else
-            c = c == first ? last - 1 : c - 1;
-    } while (c != &from && !take(*c));
-    return c == &from ? nullptr : c;
-}
-
-// The radio button that the arrow keys move to from `radio`: the next (or
-// previous) one of its group, round; null when it has no partner.
-inline const ControlLayout* NextRadio(const ControlLayout& radio, bool forward) {
-    return NextInGroup(radio, forward,
-                       [](const ControlLayout& c) { return c.Kind == ControlKind::Radio; });
-}
-
-// Whether a control uses the arrow keys itself: a caret, a row, a choice or a
-// page. On the others they move the focus within the control's group.
-inline bool TakesArrows(ControlKind kind) {
-    return kind == ControlKind::Edit || kind == ControlKind::ComboList ||
-           kind == ControlKind::ComboEdit || kind == ControlKind::ListBox ||
-           kind == ControlKind::PageControl;
-}
-
-// Where an arrow key takes the focus from a control that does not use it, as a
-// dialog does: from a radio button to its group's next radio button (which it
-// checks), from another control to the next one of its group that can hold
-// the focus and is `usable` (shown and enabled); null keeps the focus.
-template <class Usable>
-const ControlLayout* ArrowTarget(const ControlLayout& from, bool forward, Usable usable) {
-    if (from.Kind == ControlKind::Radio) return NextRadio(from, forward);
-    return NextInGroup(from, forward,
-                       [&](const ControlLayout& c) { return c.TabStop && usable(c); });
 }
 
 // The form's state behind a control, by its row's member column; null when

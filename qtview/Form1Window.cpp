@@ -213,6 +213,27 @@ int SelectedRow(const QListWidget* list) {
     return rows.isEmpty() ? -1 : rows.first().row();
 }
 
+// A Qt key as the core's rules take it.
+Unit1::KeyPress KeyOf(const QKeyEvent& e) {
+    using Unit1::Key;
+    static const std::map<int, Key> named = {
+        {Qt::Key_Tab, Key::Tab},     {Qt::Key_Backtab, Key::Tab},   {Qt::Key_Return, Key::Enter},
+        {Qt::Key_Enter, Key::Enter}, {Qt::Key_Escape, Key::Escape}, {Qt::Key_Left, Key::Left},
+        {Qt::Key_Up, Key::Up},       {Qt::Key_Right, Key::Right},   {Qt::Key_Down, Key::Down}};
+    Unit1::KeyPress k;
+    const int key = e.key();
+    if (const auto found = named.find(key); found != named.end()) {
+        k.Code = found->second;
+    } else if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) {
+        k.Code = Key::Character;
+        k.Character = static_cast<char>(key);  // Qt's codes of these are their ASCII
+    }
+    k.Shift = (e.modifiers() & Qt::ShiftModifier) || key == Qt::Key_Backtab;
+    k.Control = (e.modifiers() & Qt::ControlModifier) != 0;
+    k.Alt = (e.modifiers() & Qt::AltModifier) != 0;
+    return k;
+}
+
 }  // namespace
 
 QFont DialogFont() {
@@ -239,6 +260,7 @@ Form1Window::Form1Window(Unit1::TForm1& form, Unit1::FormInvoke invoke)
         if (w == nullptr) continue;
         widgets_[c.Name] = w;
         rows_[w] = &c;
+        w->installEventFilter(this);
         if (c.Kind == ControlKind::PageControl) w->lower();  // the pages lie over it
         if (!c.TabStop) continue;
         if (previous != nullptr) setTabOrder(previous, w);
@@ -249,8 +271,11 @@ Form1Window::Form1Window(Unit1::TForm1& form, Unit1::FormInvoke invoke)
         // A page chosen by the user takes the focus to its tab, as a click does.
         if (!pushing_) tabs_->tabBar()->setFocus();
     });
-    // A page's accelerator takes the focus to the tabs even on its own page.
+    // The tabs hold the focus for the tab control. Every key goes first to the
+    // core's rule, before the control, a shortcut or the dialog has it.
+    rows_[tabs_->tabBar()] = rows_[tabs_];
     tabs_->tabBar()->installEventFilter(this);
+    installEventFilter(this);
     ShowPage(0);
 }
 
@@ -295,7 +320,8 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
         case ControlKind::DefaultButton:
         case ControlKind::CancelButton: {
             auto* b = new QPushButton(caption, this);
-            b->setAutoDefault(true);  // Enter presses the focused button
+            // The looks of a dialog's buttons; what Enter presses is the core's.
+            b->setAutoDefault(true);
             b->setDefault(c.Kind == ControlKind::DefaultButton);
             connect(b, &QPushButton::clicked, this, [this, event] { Fire(event); });
             w = b;
@@ -332,9 +358,6 @@ QWidget* Form1Window::Build(const ControlLayout& c) {
         }
     }
     if (Unit1::TakesNoInputMethod(c.Kind)) w->setAttribute(Qt::WA_InputMethodEnabled, false);
-    // The arrow keys move the focus as the declared groups say, not as Qt's
-    // buttons would (to any button beside them).
-    if (!Unit1::TakesArrows(c.Kind)) w->installEventFilter(this);
     const Unit1::ClientRect r = Unit1::PlaceOf(c);
     w->setGeometry(r.X, r.Y, r.W, r.H);
     return w;
@@ -461,35 +484,35 @@ void Form1Window::CloseForForm() {
 }
 
 bool Form1Window::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Shortcut && watched == tabs_->tabBar())
-        tabs_->tabBar()->setFocus(Qt::ShortcutFocusReason);
-    // An arrow key on a control that does not use it moves the focus within
-    // the control's group; a radio button it reaches is checked.
-    if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Left && key != Qt::Key_Right)
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
         return QDialog::eventFilter(watched, event);
-    const auto row = rows_.find(watched);
-    if (row == rows_.end()) return QDialog::eventFilter(watched, event);
-    const bool forward = key == Qt::Key_Down || key == Qt::Key_Right;
+    // A key given to the window itself is one on the control with the focus.
+    const auto row = rows_.find(watched == this ? focusWidget() : watched);
     const auto usable = [this](const ControlLayout& c) {
         const QWidget* w = Control(c.Name);
         return w != nullptr && w->isVisible() && w->isEnabled();
     };
-    if (const ControlLayout* next = Unit1::ArrowTarget(*row->second, forward, usable)) {
-        QWidget* w = Control(next->Name);
-        w->setFocus(Qt::TabFocusReason);  // an edit's text is selected, as by Tab
-        if (next->Kind == ControlKind::Radio) static_cast<QRadioButton*>(w)->click();
-    }
+    const Unit1::KeyAnswer answer = Unit1::AnswerKey(
+        KeyOf(*static_cast<QKeyEvent*>(event)), row == rows_.end() ? nullptr : row->second, usable);
+    if (!answer.Taken) return QDialog::eventFilter(watched, event);
+    // Asked first whether a shortcut may have the key: no, it comes as a key press.
+    event->accept();
+    if (type == QEvent::KeyPress) Apply(answer);
     return true;
 }
 
-void Form1Window::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        Fire(static_cast<int>(Unit1::EventOfKind(ControlKind::CancelButton)));
-        return;
+void Form1Window::Apply(const Unit1::KeyAnswer& answer) {
+    if (answer.Page >= 0) tabs_->setCurrentIndex(answer.Page);
+    if (const ControlLayout* focus = answer.Focus) {
+        QWidget* w = Control(focus->Name);
+        w->setFocus(Qt::TabFocusReason);
+        auto* combo = qobject_cast<QComboBox*>(w);
+        QLineEdit* edit = combo != nullptr ? combo->lineEdit() : qobject_cast<QLineEdit*>(w);
+        if (answer.SelectText && edit != nullptr) edit->selectAll();
+        if (answer.Check) static_cast<QAbstractButton*>(w)->click();
     }
-    QDialog::keyPressEvent(event);
+    if (answer.Press != nullptr) Fire(answer.Press->Event);
 }
 
 void Form1Window::closeEvent(QCloseEvent* event) {

@@ -1,8 +1,8 @@
 // The window of TForm1: it mirrors the form's controls and forwards events.
 // All behaviour stays in the form, and what both windows do alike in the
 // core's dialog rules and mirror; this builds the widgets from the declared
-// layout, in its order, reads and writes their values, and turns Qt's events
-// into the form's.
+// layout, in its order, reads and writes their values, turns Qt's events into
+// the form's, and its keys into the core's, whose answer it applies.
 #pragma once
 
 #include <QDialog>
@@ -10,6 +10,7 @@
 #include <string>
 
 #include "Unit1/DialogMirror.h"
+#include "Unit1/DialogRules.h"
 #include "Unit1/Form.h"
 #include "Unit1/Layout.h"
 #include "Unit1/Platform.h"
@@ -37,15 +38,16 @@ class Form1Window : public QDialog, private Unit1::ControlValues<QString> {
     void FocusFirst();
 
   protected:
+    // Every key on the window's controls: the core's rule answers, this applies it.
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void reject() override {}  // Esc and the close box are handled above
+    void reject() override {}  // Esc and the close box are the form's events
 
   private:
     QWidget* Build(const Unit1::ControlLayout& c);
     void ShowPage(int page);
     void Fire(int event);
+    void Apply(const Unit1::KeyAnswer& answer);
 
     // The widgets' values, for the mirror.
     QString Shown(const std::string& bytes) const override;

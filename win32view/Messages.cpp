@@ -5,6 +5,8 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
+#include <map>
+
 namespace win32view {
 
 using Unit1::FormEvent;
@@ -82,71 +84,75 @@ LRESULT Win32Platform::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     return ::DefWindowProcW(hwnd_, msg, wp, lp);
 }
 
-void Win32Platform::SelectComboText(HWND focus) {
-    // A text field the keyboard brings the focus to has its text selected, as
-    // a dialog does for an edit. A combo box's edit is a window of its own,
-    // which the dialog manager leaves to the combo box, and some combo boxes
-    // select it only the first time they receive the focus.
-    HWND combo = ::GetParent(focus);
-    const Unit1::ControlLayout* c = LayoutOf(combo);
-    if (c != nullptr && c->Kind == Unit1::ControlKind::ComboEdit)
-        ::SendMessageW(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+namespace {
+
+// A key message as the core's rules take it: a key pressed, or Alt with a
+// character. Alt with any other key is the system's (its menu, Alt+F4).
+Unit1::KeyPress KeyOf(const MSG& msg) {
+    using Unit1::Key;
+    Unit1::KeyPress k;
+    if (msg.message == WM_SYSCHAR) {
+        const WPARAM c = msg.wParam;
+        if ((c >= L'0' && c <= L'9') || (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z')) {
+            k.Code = Key::Character;
+            k.Character = static_cast<char>(c);
+        }
+        k.Alt = true;
+        return k;
+    }
+    if (msg.message != WM_KEYDOWN) return k;
+    static const std::map<WPARAM, Key> named = {
+        {VK_TAB, Key::Tab}, {VK_RETURN, Key::Enter}, {VK_ESCAPE, Key::Escape}, {VK_LEFT, Key::Left},
+        {VK_UP, Key::Up},   {VK_RIGHT, Key::Right},  {VK_DOWN, Key::Down}};
+    const auto found = named.find(msg.wParam);
+    if (found != named.end()) k.Code = found->second;
+    k.Shift = (::GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    k.Control = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    return k;
 }
 
+}  // namespace
+
 bool Win32Platform::PreTranslate(const MSG& msg) {
-    // Alt and a tab's letter choose its page; the tab control knows no accelerators.
-    if (msg.message == WM_SYSCHAR) {
-        for (const Unit1::ControlLayout& c : Unit1::kForm1Layout) {
-            if (c.Kind != Unit1::ControlKind::TabSheet || c.Accelerator == 0) continue;
-            wchar_t letter = static_cast<wchar_t>(msg.wParam);
-            if (letter >= L'a' && letter <= L'z')
-                letter = static_cast<wchar_t>(letter - L'a' + L'A');
-            if (letter != static_cast<wchar_t>(c.Accelerator)) continue;
-            SelectPage(c.Page);
-            ::SetFocus(tab_);
-            return true;
-        }
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSCHAR) return false;
+    // A combo box's edit is a window of its own: the key is on the combo box.
+    HWND focus = ::GetFocus();
+    const Unit1::ControlLayout* c = LayoutOf(focus);
+    if (c == nullptr && focus != nullptr) {
+        focus = ::GetParent(focus);
+        c = LayoutOf(focus);
     }
-    // An arrow key on a control that does not use it moves the focus within the
-    // control's group, and checks a radio button it reaches. Done here rather
-    // than left to the dialog manager, which asks a window that is not a
-    // dialog box to move the focus, and where that is ignored the focus stays.
-    if (msg.message == WM_KEYDOWN && (msg.wParam == VK_UP || msg.wParam == VK_DOWN ||
-                                      msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT)) {
-        const Unit1::ControlLayout* c = LayoutOf(::GetFocus());
-        if (c != nullptr && !Unit1::TakesArrows(c->Kind)) {
-            const bool forward = msg.wParam == VK_DOWN || msg.wParam == VK_RIGHT;
-            const auto usable = [this](const Unit1::ControlLayout& t) {
-                const auto found = controls_.find(t.Name);
-                return found != controls_.end() && ::IsWindowVisible(found->second.Hwnd) &&
-                       ::IsWindowEnabled(found->second.Hwnd);
-            };
-            if (const Unit1::ControlLayout* next = Unit1::ArrowTarget(*c, forward, usable)) {
-                HWND h = Hwnd(*next);
-                ::SetFocus(h);
-                if (next->Kind == Unit1::ControlKind::Edit) ::SendMessageW(h, EM_SETSEL, 0, -1);
-                if (next->Kind == Unit1::ControlKind::Radio) ::SendMessageW(h, BM_CLICK, 0, 0);
-                SelectComboText(::GetFocus());
-            }
-            return true;
-        }
+    // A combo box's dropped list has every key, Enter and Esc too.
+    if (c != nullptr &&
+        (c->Kind == Unit1::ControlKind::ComboList || c->Kind == Unit1::ControlKind::ComboEdit) &&
+        ::SendMessageW(focus, CB_GETDROPPEDSTATE, 0, 0))
+        return false;
+    const auto usable = [this](const Unit1::ControlLayout& t) {
+        HWND h = Hwnd(t);
+        return h != nullptr && ::IsWindowVisible(h) && ::IsWindowEnabled(h);
+    };
+    const Unit1::KeyAnswer answer = Unit1::AnswerKey(KeyOf(msg), c, usable);
+    if (!answer.Taken) return false;
+    Apply(answer);
+    return true;
+}
+
+void Win32Platform::Apply(const Unit1::KeyAnswer& answer) {
+    if (answer.Page >= 0) SelectPage(answer.Page);
+    if (const Unit1::ControlLayout* focus = answer.Focus) {
+        HWND h = Hwnd(*focus);
+        ::SetFocus(h);
+        // Focus rectangles shown from now on, as a dialog does after a key.
+        ::SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+        // A combo box's edit is a window the combo box selects in; some
+        // select it on their own only the first time they get the focus.
+        if (answer.SelectText && focus->Kind == Unit1::ControlKind::ComboEdit)
+            ::SendMessageW(h, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+        else if (answer.SelectText)
+            ::SendMessageW(h, EM_SETSEL, 0, -1);
+        if (answer.Check) ::SendMessageW(h, BM_CLICK, 0, 0);
     }
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_TAB) {
-        MSG tab = msg;
-        ::IsDialogMessageW(hwnd_, &tab);
-        SelectComboText(::GetFocus());
-        return true;
-    }
-    // Enter presses a focused push button, as in a dialog; elsewhere it is OK.
-    if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
-        const Unit1::ControlLayout* c = LayoutOf(::GetFocus());
-        if (c != nullptr && (c->Kind == Unit1::ControlKind::Button ||
-                             c->Kind == Unit1::ControlKind::CancelButton)) {
-            ::SendMessageW(::GetFocus(), BM_CLICK, 0, 0);
-            return true;
-        }
-    }
-    return false;
+    if (answer.Press != nullptr) Fire(static_cast<FormEvent>(answer.Press->Event));
 }
 
 void Win32Platform::ShowAt(Unit1::TForm1& form, int left, int top) {
@@ -161,7 +167,7 @@ void Win32Platform::ShowAt(Unit1::TForm1& form, int left, int top) {
     MSG msg;
     while (!closing_ && ::GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (PreTranslate(msg)) continue;
-        // Tab, Enter (OK), Esc (Cancel) and the buttons' letters as in a dialog.
+        // The keys the core leaves to the controls, as in a dialog.
         if (::IsDialogMessageW(hwnd_, &msg)) continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);

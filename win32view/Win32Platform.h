@@ -4,8 +4,8 @@
 // this applies it with Win32's means. Its parts by concern: Build.cpp (the
 // window and its controls from the declared layout, scaled to the window's
 // DPI), Mirror.cpp (the controls' values for the mirror), Messages.cpp
-// (messages, keys, the loop), Draw.cpp (group colours and the owner-drawn
-// controls).
+// (messages, keys into the core's rule and its answers, the loop), Draw.cpp (group colours and the
+// owner-drawn controls).
 #pragma once
 
 #include <windows.h>
@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "Unit1/DialogMirror.h"
+#include "Unit1/DialogRules.h"
 #include "Unit1/Form.h"
 #include "Unit1/Layout.h"
 #include "Unit1/Platform.h"
@@ -87,9 +88,10 @@ class Win32Platform : public Unit1::FormPlatform, private Unit1::ControlValues<s
     void SetPage(int page) override { SelectPage(page); }
     // Messages.cpp
     void Fire(Unit1::FormEvent event);
-    // Keys a dialog would take that the window itself must handle first.
+    // A key message the core's rule takes, done here before the dialog
+    // manager or a control has it.
     bool PreTranslate(const MSG& msg);
-    void SelectComboText(HWND focus);
+    void Apply(const Unit1::KeyAnswer& answer);
     // Draw.cpp
     LRESULT ControlColour(UINT msg, HDC dc, HWND control);
     LRESULT CustomDraw(const NMCUSTOMDRAW& d);
