@@ -53,11 +53,24 @@ const char* Problem(NotDrawn why) {
 }
 
 const char* Action(NotDrawn why, Source from) {
-    if (why == NotDrawn::TooLarge) return words::MakeSmaller;
     const bool hole = why == NotDrawn::ZeroHole || why == NotDrawn::HoleNotInside;
+    if (why == NotDrawn::TooLarge) {
+        // Points too far apart are picked again; a value is typed smaller.
+        switch (from) {
+            case Source::Points:
+                return words::PickNearer;
+            case Source::Numbers:
+                return words::MakeSmaller;
+            case Source::Dialog:
+                return words::DialogSmaller;
+            case Source::Last:
+                break;
+        }
+        return words::DrawOtherWayFirst;
+    }
     switch (from) {
         case Source::Last:
-            return words::DrawOtherWayFirst;
+            return hole ? words::DrawRingFirst : words::DrawOtherWayFirst;
         case Source::Numbers:
             return hole ? words::TypeHole : words::TypeRadius;
         case Source::Dialog:
@@ -129,8 +142,17 @@ std::string NotDrawnNotice(const TForm1& form) {
     // Three points that meet give a circle of no size: they are the fault, not the radius.
     const NotDrawn why =
         form.Step == 4 && form.Outcome == NotDrawn::ZeroRadius ? NotDrawn::NoCircle : form.Outcome;
-    if (from == Source::Last && why != NotDrawn::TooLarge) text += words::LastFigure;
-    text += Problem(why);
+    const bool hole = why == NotDrawn::ZeroHole || why == NotDrawn::HoleNotInside;
+    if (from == Source::Last && hole) {
+        // The last figure may have had no hole at all: say what was repeated.
+        const RememberedFigureRecord& m = form.RememberedFigure;
+        text += MyFunc::Fill(
+            MyFunc::Fill(words::LastHole, "inner", MyFunc::FloatToText(m.LastInnerRadius)),
+            "radius", MyFunc::FloatToText(m.LastRadius));
+    } else {
+        if (from == Source::Last && why != NotDrawn::TooLarge) text += words::LastFigure;
+        text += Problem(why);
+    }
     text += Action(why, from);
     return text;
 }

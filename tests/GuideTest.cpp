@@ -25,6 +25,27 @@ TEST(Guide, HoldsTheTablesOfTheModeTableAndShowsPicturesTheGalleryMakes) {
         EXPECT_EQ(cells.count(picture), 1u) << picture << " is not drawn by the gallery";
 }
 
+// What a user reads names the CAD as its users do, and the guide puts what a
+// user needs before the command syntax and the step tables.
+TEST(Guide, UserTextsSayCadAndPutTheAppendixLast) {
+    std::string text;
+    for (const char* file : {"/words/launchers.txt", "/words/notices.txt", "/words/guide.txt",
+                             "/words/readme.txt", "/docs/guide-ja.md"}) {
+        ASSERT_TRUE(MyFunc::ReadFileBytes(std::string(T742_SOURCE_DIR) + file, text)) << file;
+        EXPECT_EQ(text.find("ホスト"), std::string::npos) << file;
+    }
+    size_t at = 0;
+    const std::string order[] = {"## 描きたいものとランチャー", "## 1. インストール",
+                                 "## 2. 何も起きないとき", "## 付録 A.",
+                                 tools::BeginMarker("tables")};
+    for (const std::string& heading : order) {
+        const size_t next = text.find(heading);
+        EXPECT_NE(next, std::string::npos) << heading;
+        EXPECT_GE(next, at) << heading << " comes too early";
+        at = next;
+    }
+}
+
 namespace {
 
 // Points that give every step a drawable figure.

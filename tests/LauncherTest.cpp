@@ -7,13 +7,14 @@
 #include <algorithm>
 #include <map>
 #include <optional>
+#include <set>
 
 #include "TestSupport.h"
+#include "cp932iconv/Cp932Iconv.h"
 #include "figures/Figure.h"
 #include "figures/StepInputs.h"
 #include "hoststandin/Launcher.h"
 #include "hoststandin/LauncherRun.h"
-#include "cp932iconv/Cp932Iconv.h"
 #include "tools/Launchers.h"
 #include "tools/Words.h"
 
@@ -94,13 +95,14 @@ TEST(Launchers, EveryItemAsksForItsStepsPointsAndPlacesItsNumbers) {
             EXPECT_EQ(d.MenuItems[static_cast<size_t>(step) - 1],
                       Cp932(tools::StepName(m.shape, step)));
             EXPECT_TRUE(s.H0);
-            const auto roles = figures::PointsRead(m.shape, step);
-            ASSERT_EQ(s.Picks.size(), roles.size());
-            for (size_t i = 0; i < roles.size(); ++i) {
+            const auto names = tools::PointNames(m.shape, step);
+            ASSERT_EQ(s.Picks.size(), figures::PointsRead(m.shape, step).size());
+            std::set<std::string> prompts;
+            for (size_t i = 0; i < names.size(); ++i) {
                 EXPECT_EQ(s.Picks[i].N, static_cast<int>(i) + 1);
-                EXPECT_EQ(s.Picks[i].Message.rfind(
-                              Cp932(tools::PointName(roles[i])) + Cp932("を指示"), 0),
-                          0u);
+                EXPECT_EQ(s.Picks[i].Message.rfind(Cp932(names[i]) + Cp932("を指示"), 0), 0u);
+                // The status bar never asks for the same point twice in one item.
+                EXPECT_TRUE(prompts.insert(s.Picks[i].Message).second) << names[i];
             }
             // t742's arguments as the batch gives them: mode, step, option, numbers.
             const auto args =
@@ -114,9 +116,8 @@ TEST(Launchers, EveryItemAsksForItsStepsPointsAndPlacesItsNumbers) {
                     if (r == figures::NumberRole::Option) continue;
                     ASSERT_LT(prompt, s.Prompts.size());
                     const LauncherPrompt& p = s.Prompts[prompt++];
-                    EXPECT_EQ(
-                        p.Message.rfind(Cp932(tools::NumberName(r)) + Cp932("を半角数字で"), 0),
-                        0u);
+                    EXPECT_EQ(p.Message.rfind(Cp932(tools::NumberName(r)) + Cp932("を入力"), 0),
+                              0u);
                     // The batch sets this prefix's variable, and starts with the default
                     // the prompt names.
                     const auto set = WordsAfter(lines, "if /i \"%A:~0,1%\"==\"" + p.Prefix + "\" ");
@@ -156,7 +157,8 @@ TEST(Launchers, PromptsTitlesAndItemsFitTheHostsLines) {
         for (const std::string& p : prompts)
             EXPECT_LE(p.size(), 60u) << launcher.FileName << ": " << cp932iconv::Cp932ToUtf8(p);
         for (const std::string& item : d.MenuItems)
-            EXPECT_LE(item.size(), 24u) << launcher.FileName << ": " << cp932iconv::Cp932ToUtf8(item);
+            EXPECT_LE(item.size(), 24u)
+                << launcher.FileName << ": " << cp932iconv::Cp932ToUtf8(item);
     }
 }
 

@@ -9,8 +9,8 @@
 #include "Unit1/Form.h"
 #include "Unit1/HeadlessPlatform.h"
 #include "Unit1/Notices.h"
-#include "figures/Figure.h"
 #include "cp932iconv/Cp932Iconv.h"
+#include "figures/Figure.h"
 
 using namespace t742test;
 using Lines = std::vector<std::string>;
@@ -96,8 +96,13 @@ TEST(Notice, SaysWhatWasWrongAndWhatToDo) {
          "矩形の幅か高さが 0 です。軸角の向きの矩形の対角の2点を指示し直してください。"},
         {{"8", "2", "0"},
          line3,
-         "前回の図形の内側円半径が半径以上です。ほかの取り方で一度作図してください。",
+         "前回の図形はリングではないか、その内側円（半径 50）が外側（半径 30）に収まりません。"
+         "リングをほかの作図方法で一度作図してから、選び直してください。",
          HoleOutsideSettings()},
+        {{"1", "1"},
+         Points({{-1e308, 0}, {1e308, 0}}),
+         "数値が大きすぎます。点を指示し直してください。"},
+        {{"1", "3", "1e308"}, line3, ""},
         // Drawn: no notice.
         {{"1", "3", "25"}, line3, ""},
         {{"6", "4"}, Points({{10, 0}, {-10, 0}, {0, 10}}), ""},

@@ -46,9 +46,8 @@ void AppendItem(std::vector<std::string>& lines, int mode, int step) {
     lines.push_back("REM #:" + std::to_string(step));
     lines.push_back("REM #h0");
     int n = 1;
-    for (figures::PointRole r : figures::PointsRead(figures::FindMode(mode)->shape, step))
-        lines.push_back("REM #" + std::to_string(n++) + " " +
-                        Fill(w::PickPrompt, "point", PointName(r)));
+    for (const std::string& point : PointNames(figures::FindMode(mode)->shape, step))
+        lines.push_back("REM #" + std::to_string(n++) + " " + Fill(w::PickPrompt, "point", point));
     if (step == 3)
         for (NumberRole r : TypedNumbers(mode))
             lines.push_back("REM #c " + NumberPrompt(r) + " /_" + Prefix(r));
@@ -230,8 +229,8 @@ std::string LauncherTable() {
 std::string PointList(const figures::Shape& shape, int step) {
     std::string points;
     int n = 1;
-    for (figures::PointRole r : figures::PointsRead(shape, step)) {
-        points += (n > 1 ? words::utf8::ListComma : "") + std::to_string(n) + ": " + PointName(r);
+    for (const std::string& point : PointNames(shape, step)) {
+        points += (n > 1 ? words::utf8::ListComma : "") + std::to_string(n) + ": " + point;
         ++n;
     }
     return points;

@@ -75,32 +75,47 @@ std::string StepName(const figures::Shape& shape, int step) {
     }
 }
 
-const char* PointName(PointRole r) {
-    switch (r) {
-        case PointRole::Centre:
-            return w::PointCentre;
-        case PointRole::OnFigure:
-            return w::PointOnFigure;
-        case PointRole::OnHole:
-            return w::PointOnHole;
-        case PointRole::StartDirection:
-            return w::PointStartDirection;
-        case PointRole::EndDirection:
-            return w::PointEndDirection;
-        case PointRole::ArcStart:
-            return w::PointArcStart;
-        case PointRole::ArcEnd:
-            return w::PointArcEnd;
-        case PointRole::Between:
-            return w::PointBetween;
-        case PointRole::OnCircle:
-            return w::PointOnCircle;
-        case PointRole::Corner:
-            return w::PointCorner;
-        case PointRole::OppositeCorner:
-            return w::PointOppositeCorner;
+std::vector<std::string> PointNames(const figures::Shape& shape, int step) {
+    std::vector<std::string> names;
+    int onCircle = 0;
+    for (PointRole r : figures::PointsRead(shape, step)) {
+        switch (r) {
+            case PointRole::Centre:
+                names.emplace_back(w::PointCentre);
+                break;
+            case PointRole::OnFigure:
+                names.emplace_back(w::PointOnFigure);
+                break;
+            case PointRole::OnHole:
+                names.emplace_back(w::PointOnHole);
+                break;
+            case PointRole::StartDirection:
+                names.emplace_back(w::PointStartDirection);
+                break;
+            case PointRole::EndDirection:
+                names.emplace_back(w::PointEndDirection);
+                break;
+            case PointRole::ArcStart:
+                names.emplace_back(w::PointArcStart);
+                break;
+            case PointRole::ArcEnd:
+                names.emplace_back(w::PointArcEnd);
+                break;
+            case PointRole::Between:
+                names.emplace_back(w::PointBetween);
+                break;
+            case PointRole::OnCircle:
+                names.push_back(Fill(w::PointOnCircle, "n", std::to_string(++onCircle)));
+                break;
+            case PointRole::Corner:
+                names.emplace_back(w::PointCorner);
+                break;
+            case PointRole::OppositeCorner:
+                names.emplace_back(w::PointOppositeCorner);
+                break;
+        }
     }
-    return "";
+    return names;
 }
 
 const char* NumberName(NumberRole r) {
@@ -115,20 +130,6 @@ const char* NumberName(NumberRole r) {
             return w::StartAngle;
         case NumberRole::EndDegrees:
             return w::EndAngle;
-    }
-    return "";
-}
-
-const char* NumberUnit(NumberRole r) {
-    switch (r) {
-        case NumberRole::Radius:
-        case NumberRole::InnerRadius:
-            return w::RealMm;
-        case NumberRole::StartDegrees:
-        case NumberRole::EndDegrees:
-            return w::DegreeUnit;
-        case NumberRole::Option:
-            break;
     }
     return "";
 }
@@ -151,9 +152,9 @@ std::string NumberDefault(NumberRole r) {
 }
 
 std::string NumberPrompt(NumberRole r) {
-    // Full-width digits read as no number at all, so the prompt says which to type.
-    std::string prompt = Fill(w::NumberPrompt, "name", NumberName(r));
-    prompt = Fill(prompt, "unit", NumberUnit(r));
+    const bool angle = r == NumberRole::StartDegrees || r == NumberRole::EndDegrees;
+    std::string prompt = Fill(angle ? w::AnglePrompt : w::NumberPrompt, "name", NumberName(r));
+    prompt = Fill(prompt, "unit", w::RealMm);
     return Fill(prompt, "default", NumberDefault(r));
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "figures/Figure.h"
 #include "figures/StepInputs.h"
@@ -21,13 +22,15 @@ std::string FigureWords(const figures::ModeSpec& mode, int option);
 std::string HostSolidName(const figures::ModeSpec& mode, int option);
 // The menu item of step 1..6: how the size is taken, in the figure's words.
 std::string StepName(const figures::Shape& shape, int step);
-const char* PointName(figures::PointRole role);
+// The names of the points step 1..6 reads, in their order; points of one kind
+// are told apart by their order ("円周上の1点目").
+std::vector<std::string> PointNames(const figures::Shape& shape, int step);
 // The dialog's caption of a typed value.
 const char* NumberName(figures::NumberRole role);
-const char* NumberUnit(figures::NumberRole role);
 // What a skipped number stands for: the dialog's design-time value, as text.
 std::string NumberDefault(figures::NumberRole role);
-// The prompt for a typed value: its name, half-width digits, unit and default.
+// The prompt for a typed value: its name, its unit (an angle: from the axis
+// angle) and the default an empty answer keeps.
 std::string NumberPrompt(figures::NumberRole role);
 
 }  // namespace tools
