@@ -56,23 +56,6 @@ std::vector<std::string> NumbersFor(int mode) {
 
 }  // namespace
 
-std::string CellFor(int mode, int step) {
-    return "m" + std::to_string(mode) + "s" + std::to_string(step);
-}
-
-std::string CellFor(const tools::Launcher& launcher) {
-    switch (launcher.Mode) {
-        case 6:
-            return "m6full";  // the corners of a circle show the outside best
-        case 7:
-        case 8:
-            // The ellipse, where the two holes differ.
-            return CellFor(launcher.Mode, 5) + (launcher.Option == 1 ? "sg" : "so");
-        default:
-            return CellFor(launcher.Mode, 1);
-    }
-}
-
 std::vector<GalleryEntry> GalleryPlan(const std::string& drawing) {
     std::vector<GalleryEntry> plan;
     auto add = [&](const std::vector<std::string>& args, int picksOf, const std::string& cell) {
@@ -102,14 +85,14 @@ std::vector<GalleryEntry> GalleryPlan(const std::string& drawing) {
             } else if (option) {
                 args.push_back("0");  // "so" rings
             }
-            add(args, step, CellFor(mode, step));
+            add(args, step, tools::CellFor(mode, step));
         }
     }
     add({"6", "3", "30", "0", "360"}, 3, "m6full");
-    add({"7", "5", "0"}, 5, CellFor(7, 5) + "so");
-    add({"7", "5", "1"}, 5, CellFor(7, 5) + "sg");
-    add({"8", "5", "0"}, 5, CellFor(8, 5) + "so");
-    add({"8", "5", "1"}, 5, CellFor(8, 5) + "sg");
+    add({"7", "5", "0"}, 5, tools::CellFor(7, 5) + "so");
+    add({"7", "5", "1"}, 5, tools::CellFor(7, 5) + "sg");
+    add({"8", "5", "0"}, 5, tools::CellFor(8, 5) + "so");
+    add({"8", "5", "1"}, 5, tools::CellFor(8, 5) + "sg");
     return plan;
 }
 
@@ -153,7 +136,7 @@ std::vector<GalleryRun> RunLauncherGallery(const std::string& folder) {
             in.Typed.resize(step == 3 ? s.Prompts.size() : 0);
             const LauncherRun run = FollowLauncher(in);
             GalleryRun g{launcher.FileName + " " + std::to_string(step),
-                         CellFor(launcher.Mode, step), run.Req, run.Ans};
+                         tools::CellFor(launcher.Mode, step), run.Req, run.Ans};
             if (!run.Error.empty()) g.Ans.ExitStatus = -1, g.Title += " (" + run.Error + ")";
             runs.push_back(std::move(g));
         }

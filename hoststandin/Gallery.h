@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "hoststandin/Session.h"
-#include "tools/Launchers.h"
+#include "tools/Cells.h"
 
 namespace hoststandin {
 
@@ -21,10 +21,6 @@ struct GalleryEntry {
 // then a row that sets figures beside each other: a full circle's outside in
 // four pieces, and "so" and "sg" rings on the same ellipse.
 std::vector<GalleryEntry> GalleryPlan(const std::string& drawing);
-// The cell that shows what a launcher draws.
-std::string CellFor(const tools::Launcher& launcher);
-// The cell of a mode's step in the rows of the plan.
-std::string CellFor(int mode, int step);
 
 struct GalleryRun {
     std::string Title;

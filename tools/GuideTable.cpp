@@ -4,7 +4,7 @@
 
 #include "figures/Figure.h"
 #include "figures/StepInputs.h"
-#include "hoststandin/Gallery.h"
+#include "tools/Cells.h"
 #include "tools/Launchers.h"
 #include "tools/Words.h"
 #include "words/Guide.h"
@@ -54,8 +54,7 @@ std::string Overview() {
         if (launcher.Mode == 0) continue;
         const figures::ModeSpec& m = *figures::FindMode(launcher.Mode);
         out += "| " + LauncherFigure(launcher) + " | `" + launcher.FileName + "` | " +
-               HostSolidName(m, launcher.Option) + " | " + Picture(hoststandin::CellFor(launcher)) +
-               " |\n";
+               HostSolidName(m, launcher.Option) + " | " + Picture(CellFor(launcher)) + " |\n";
     }
     out += "\n" + Header({w::ColumnHow, w::ColumnItem}, "|---|---|");
     const figures::Shape full{false, false}, arc{true, false};
@@ -99,7 +98,7 @@ std::string Tables() {
     for (int mode = 1; mode <= figures::kModeCount; ++mode) {
         const figures::ModeSpec& m = *figures::FindMode(mode);
         for (int step = 1; step <= 6; ++step) {
-            const std::string picture = step <= 5 ? Picture(hoststandin::CellFor(mode, step)) : "—";
+            const std::string picture = step <= 5 ? Picture(CellFor(mode, step)) : "—";
             out += "| " + Command(m, step) + " | " + StepName(m.shape, step) + " | " +
                    PointList(m.shape, step) + " | " + picture + " |\n";
         }
