@@ -86,9 +86,10 @@ void AppendBatch(std::vector<std::string>& lines, const Launcher& launcher) {
                                "if not exist \"" + std::string(kProgram) + "\" goto missing"});
     if (launcher.Mode == 0) {
         lines.insert(lines.end(),
-                     {"\"" + std::string(kProgram) + "\"",
+                     {"\"" + std::string(kProgram) + "\"", "set \"STATUS=%ERRORLEVEL%\"",
                       "rem Without this the host would report that nothing ran.", kCodePage932,
-                      std::string(kAnswer) + " echo h#" + w::SettingsClosed, "goto :eof"});
+                      std::string(kAnswer) + " echo h#" + w::SettingsClosed,
+                      "rem t742's status, not that of chcp.", "exit /b %STATUS%"});
     } else {
         lines.push_back("set \"ITEM=%~1\"");
         const auto typed = TypedNumbers(launcher.Mode);
