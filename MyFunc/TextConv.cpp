@@ -85,13 +85,14 @@ int HexDigit(char c) {
 
 }  // namespace
 
-int32_t TextToInt(std::string_view text) {
+bool TryTextToInt(std::string_view text, int32_t& out) {
+    out = 0;
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
     const std::string_view rest = text.substr(i);
-    if (rest.empty()) return 0;
+    if (rest.empty()) return false;
 
     size_t hexStart = 0;
     if (rest[0] == '$' || rest[0] == 'x' || rest[0] == 'X') {
@@ -100,28 +101,36 @@ int32_t TextToInt(std::string_view text) {
         hexStart = 2;
     }
     if (hexStart > 0) {
-        if (rest.size() == hexStart) return 0;
+        if (rest.size() == hexStart) return false;
         uint64_t value = 0;
         for (size_t k = hexStart; k < rest.size(); ++k) {
             const int d = HexDigit(rest[k]);
-            if (d < 0) return 0;
+            if (d < 0) return false;
             value = value * 16 + static_cast<uint64_t>(d);
-            if (value > 0xFFFFFFFFu) return 0;  // more than eight significant digits
+            if (value > 0xFFFFFFFFu) return false;  // more than eight significant digits
         }
         const auto pattern = static_cast<uint32_t>(value);
         const auto asSigned = static_cast<int32_t>(pattern);
-        return negative ? static_cast<int32_t>(0u - pattern) : asSigned;
+        out = negative ? static_cast<int32_t>(0u - pattern) : asSigned;
+        return true;
     }
 
     int64_t value = 0;
     for (char c : rest) {
-        if (c < '0' || c > '9') return 0;
+        if (c < '0' || c > '9') return false;
         value = value * 10 + (c - '0');
-        if (value > 2147483648LL) return 0;
+        if (value > 2147483648LL) return false;
     }
     if (negative) value = -value;
-    if (value > 2147483647LL || value < -2147483648LL) return 0;
-    return static_cast<int32_t>(value);
+    if (value > 2147483647LL || value < -2147483648LL) return false;
+    out = static_cast<int32_t>(value);
+    return true;
+}
+
+int32_t TextToInt(std::string_view text) {
+    int32_t value = 0;
+    TryTextToInt(text, value);
+    return value;
 }
 
 namespace {

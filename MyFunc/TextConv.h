@@ -21,6 +21,9 @@ std::string Fill(std::string_view text, std::string_view name, std::string_view 
 bool TextToBool(std::string_view text);
 std::string BoolToText(bool value);
 int32_t TextToInt(std::string_view text);
+// TextToInt that tells whether the text was a number: false (and 0) for the
+// texts TextToInt reads as 0 because it cannot read them.
+bool TryTextToInt(std::string_view text, int32_t& value);
 double TextToFloat(std::string_view text);
 // TextToFloat that tells whether the text was a number: false (and 0) for
 // the texts TextToFloat reads as 0 because it cannot read them.

@@ -7,6 +7,7 @@
 #include "Unit1/DialogRules.h"
 #include "Unit1/Notices.h"
 #include "Unit1/Texts.h"
+#include "Unit1/TypedValues.h"
 #include "figures/Figure.h"
 
 namespace Unit1 {
@@ -57,6 +58,7 @@ void TForm1::ParseCommandLine(const std::vector<std::string>& args) {
     ArgumentCount = static_cast<int>(args.size());
     ShowDialog = true;
     Mode = Step = ModeOption = 0;
+    OptionText.clear();
     NumberTexts = {};
     if (args.size() < 2) return;
     Mode = TextToInt(args[0]);
@@ -64,7 +66,7 @@ void TForm1::ParseCommandLine(const std::vector<std::string>& args) {
     // Modes 7 and 8 take an integer option before their numbers.
     size_t firstNumber = 2;
     if (Mode >= 7) {
-        if (args.size() > 2) ModeOption = TextToInt(args[2]);
+        if (args.size() > 2) ModeOption = TextToInt(OptionText = args[2]);
         firstNumber = 3;
     }
     const size_t numberCount = Mode >= 7 ? 4 : 3;
@@ -88,6 +90,13 @@ void TForm1::FormShow(const std::string& exePath, const std::vector<std::string>
     SettingsPath = SettingsPathOf(exePath);
     JwwGaibu::ReadExchangeFile(ExeFolder + kExchangeFileName);
     LoadSettings();
+    // A launcher's typed values, read as the user meant them: one that is not
+    // a number stops the run before anything is drawn or shown.
+    if (Explain && !ReadTypedValues(*this)) {
+        EmitColorAndWidth();
+        ExplainOutcome();
+        return Close();
+    }
     if (!ShowDialog) return RunSilent();
     if (Platform == nullptr || !Platform->Available()) return CloseBox();
     PrepareDialog();

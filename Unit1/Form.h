@@ -40,6 +40,7 @@ class TForm1 {
     int Mode = 0;
     int Step = 0;
     int ModeOption = 0;
+    std::string OptionText;  // modes 7 and 8: the option as it was given
     std::array<std::string, 4> NumberTexts;
     // A launcher asked that a run which draws nothing says why (kExplainSwitch).
     bool Explain = false;

@@ -5,6 +5,7 @@
 #include "MyFunc/TextConv.h"
 #include "Unit1/FigurePage.h"
 #include "Unit1/Form.h"
+#include "Unit1/TypedValues.h"
 #include "figures/Figure.h"
 #include "words/Notices.h"
 
@@ -46,6 +47,7 @@ const char* Problem(NotDrawn why) {
             return words::HoleNotInside;
         case NotDrawn::TooLarge:
             return words::TooLarge;
+        case NotDrawn::NotANumber:  // told by TypedNotice
         case NotDrawn::None:
             break;
     }
@@ -107,16 +109,28 @@ std::string Quoted(const std::string& typed) {
     return out;
 }
 
-// The first text the construction read as a number that is not one, or null.
+// What a typed value that is not a number alone looks like, and what to type.
+std::string TypedNotice(const TForm1& f) {
+    const TypedProblem problem = FirstUnreadableTyped(f);
+    const std::string typed = problem.Text == nullptr ? std::string() : Quoted(*problem.Text);
+    switch (problem.Kind) {
+        case MyFunc::TypedKind::WithUnit:
+            return MyFunc::Fill(words::TypedWithUnit, "typed", typed);
+        case MyFunc::TypedKind::Cut:
+            return MyFunc::Fill(words::TypedCut, "typed", typed);
+        default:
+            return MyFunc::Fill(words::Unreadable, "typed", typed);
+    }
+}
+
+// The first text of the dialog the construction read as a number that is not
+// one, or null. (A launcher's typed numbers are read before the construction:
+// TypedNotice.)
 const std::string* Unreadable(const TForm1& f, Source from) {
     const figures::ModeSpec* m = figures::FindMode(f.Mode);
     if (m == nullptr) return nullptr;
     std::vector<const std::string*> read;
-    if (from == Source::Numbers) {
-        // The radius, then the inner radius of a ring: the angles never stop a figure.
-        read.push_back(&f.NumberTexts[0]);
-        if (m->shape.Ring) read.push_back(&f.NumberTexts[1]);
-    } else if (from == Source::Dialog) {
+    if (from == Source::Dialog) {
         const FigurePage& page = PageFor(m->shape.Arc);
         if ((f.*page.ByFlatness).Checked)
             read = {&(f.*page.Radius).Text, &(f.*page.FlatnessPercent).Text};
@@ -137,6 +151,7 @@ std::string NotDrawnNotice(const TForm1& form) {
     const Source from = SourceOf(form.Step);
     // The program's name first: the host shows the text without saying whose it is.
     std::string text = words::Program;
+    if (form.Outcome == NotDrawn::NotANumber) return text + TypedNotice(form);
     if (const std::string* typed = Unreadable(form, from))
         return text + MyFunc::Fill(words::Unreadable, "typed", Quoted(*typed));
     // Three points that meet give a circle of no size: they are the fault, not the radius.

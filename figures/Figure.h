@@ -40,6 +40,7 @@ enum class NotDrawn {
     ZeroHole,        // a ring's inner radius is 0 or less
     HoleNotInside,   // a ring's inner radius is not below its radius
     TooLarge,        // a value beyond what a double can hold
+    NotANumber,      // a launcher's typed value is not a number alone: nothing was constructed
 };
 
 // The records a mode answers with (figures/Solids.h makes them).

@@ -4,8 +4,8 @@
 #include <cstdio>
 
 #include "MyFunc/Files.h"
-#include "hoststandin/Launcher.h"
 #include "cp932iconv/Cp932Iconv.h"
+#include "hoststandin/Launcher.h"
 
 namespace hoststandin {
 
@@ -18,6 +18,17 @@ struct Shower {
         if (to) std::fprintf(to, "  %s%s\n", what.c_str(), cp932iconv::Cp932ToUtf8(cp932).c_str());
     }
 };
+
+// The prefix and the typed text as the host pastes them into the batch's
+// command line, unquoted: cmd splits them at every blank. (Wine quotes an
+// argument that holds a blank, so each piece goes as one of its own; cmd
+// then splits a piece at commas, semicolons and equals signs itself.)
+void AppendTyped(std::vector<std::string>& args, const std::string& text) {
+    for (size_t at = 0, end; at < text.size(); at = end + 1) {
+        end = std::min(text.find_first_of(" \t", at), text.size());
+        if (end > at) args.push_back(text.substr(at, end - at));
+    }
+}
 
 }  // namespace
 
@@ -69,9 +80,7 @@ LauncherRun FollowLauncher(const LauncherInput& in) {
     for (size_t i = 0; i < in.Typed.size(); ++i) {
         Show("type: ", section->Prompts[i].Message);
         Show(in.Typed[i] ? "  typed: " + *in.Typed[i] : "  (skipped)");
-        // An empty answer passes nothing at all.
-        if (in.Typed[i] && !in.Typed[i]->empty())
-            run.Req.Args.push_back(section->Prompts[i].Prefix + *in.Typed[i]);
+        if (in.Typed[i]) AppendTyped(run.Req.Args, section->Prompts[i].Prefix + *in.Typed[i]);
     }
 
     run.Req.LauncherHeader = true;

@@ -17,7 +17,9 @@ struct LauncherInput {
     std::string File;  // the launcher's path
     int Item = 0;      // the menu item chosen, 0 when none was
     std::vector<Pick> Picks;
-    std::vector<std::optional<std::string>> Typed;  // one per prompt; empty: skipped
+    // One per prompt: what the user typed, passed after the prompt's prefix
+    // (empty: the prefix alone); nullopt: nothing passed for it.
+    std::vector<std::optional<std::string>> Typed;
     double AxisAngle = 0;
     std::vector<std::string> Interpreter{"wine", "cmd", "/c"};
     std::FILE* Messages = stdout;  // where what the host shows goes; null: nowhere

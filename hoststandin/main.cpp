@@ -11,7 +11,9 @@
 //   t742host --launcher FILE.bat [--item N] [--pick N,X,Y]... [--type VALUE | --skip]...
 //            [--axis DEG] [--svg OUT.svg] [--question FILE]
 //   (follows a launcher as the host does; runs it with Wine's cmd; --question
-//   keeps a copy of the JWC_TEMP.TXT the host wrote)
+//   keeps a copy of the JWC_TEMP.TXT the host wrote; --type '' passes the
+//   prompt's prefix alone, --skip nothing, the two ways a host may pass an
+//   empty answer)
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -20,11 +22,11 @@
 
 #include "MyFunc/Files.h"
 #include "MyFunc/TextConv.h"
+#include "cp932iconv/Cp932Iconv.h"
 #include "hoststandin/Gallery.h"
 #include "hoststandin/LauncherRun.h"
 #include "hoststandin/Session.h"
 #include "hoststandin/Svg.h"
-#include "cp932iconv/Cp932Iconv.h"
 
 using namespace hoststandin;
 

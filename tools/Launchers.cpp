@@ -54,34 +54,65 @@ void AppendItem(std::vector<std::string>& lines, int mode, int step) {
     lines.push_back("REM #e");
 }
 
+// t742.exe and the exchange file, named from the current folder: the host
+// makes the launcher's folder current (#cd), and so the folder's name never
+// goes through cmd's parsing (Wine's cmd drops a "%" from %~dp0 and %CD%).
+const char* const kProgram = ".\\t742.exe";
+const char* const kAnswer = ">JWC_TEMP.TXT";
+
+// The line before each echo of Japanese text: Windows' cmd reads every line of
+// a batch in the console's current code page, which a user may have set to
+// UTF-8. (Wine's chcp fails without a console and says so on standard output;
+// a Windows without chcp.com would say so on standard error.)
+const char* const kCodePage932 = "\"%SystemRoot%\\System32\\chcp.com\" 932 >nul 2>&1";
+
 // The batch after the directives. Every value (the folder may hold blanks or
 // Japanese characters; typed text may hold & | < > ^ % !) is expanded only
 // inside double quotes, where cmd takes none of them for an operator; delayed
 // expansion stays off, so a "!" is kept as it is. (A typed double quote would
 // end the quotes: cmd offers no plain way to take one from an argument.)
+//
+// The host passes each typed value as its prefix and the text, unquoted, so
+// cmd splits the text at blanks, commas, semicolons and equals signs; it
+// passes nothing, or the prefix alone, for an empty answer. So a value is
+// found by its prefix (case-sensitive: a piece that starts with a lower-case
+// letter stays a piece), an empty one keeps the default its prompt names, and
+// an argument without a prefix is a piece of the value before it: it is put
+// back after a blank, so that t742 refuses the value rather than read its first
+// piece alone (1,000 reaches it as "1 000", never as 1).
 void AppendBatch(std::vector<std::string>& lines, const Launcher& launcher) {
     lines.insert(lines.end(), {"@echo off", "setlocal EnableExtensions DisableDelayedExpansion",
-                               "set \"T742=%~dp0t742.exe\"", "set \"ANSWER=%~dp0JWC_TEMP.TXT\"",
-                               "if not exist \"%T742%\" goto missing"});
+                               "if not exist \"" + std::string(kProgram) + "\" goto missing"});
     if (launcher.Mode == 0) {
         lines.insert(lines.end(),
-                     {"\"%T742%\"", "rem Without this the host would report that nothing ran.",
-                      std::string(">\"%ANSWER%\" echo h#") + w::SettingsClosed, "goto :eof"});
+                     {"\"" + std::string(kProgram) + "\"", "set \"STATUS=%ERRORLEVEL%\"",
+                      "rem Without this the host would report that nothing ran.", kCodePage932,
+                      std::string(kAnswer) + " echo h#" + w::SettingsClosed,
+                      "rem t742's status, not that of chcp.", "exit /b %STATUS%"});
     } else {
         lines.push_back("set \"ITEM=%~1\"");
         const auto typed = TypedNumbers(launcher.Mode);
+        std::string known;  // the condition that the argument starts with no prefix
+        for (NumberRole r : typed) {
+            lines.push_back(std::string("set \"") + Prefix(r) + "=\"");
+            known += std::string("if not \"%P%\"==\"") + Prefix(r) + "\" ";
+        }
+        lines.insert(lines.end(),
+                     {"set \"LAST=\"", ":next", "shift", "set \"A=%~1\"",
+                      "if not defined A goto run", "set \"P=%A:~0,1%\"", known + "goto piece",
+                      "set \"LAST=%P%\"", "set \"%P%=%A:~1%\"", "goto next", ":piece"});
         for (NumberRole r : typed)
-            lines.push_back(std::string("set \"") + Prefix(r) + "=" + NumberDefault(r) + "\"");
-        lines.insert(lines.end(), {":next", "shift", "set \"A=%~1\"", "if not defined A goto run"});
-        for (NumberRole r : typed)
-            lines.push_back(std::string("if /i \"%A:~0,1%\"==\"") + Prefix(r) + "\" set \"" +
-                            Prefix(r) + "=%A:~1%\"");
+            lines.push_back(std::string("if \"%LAST%\"==\"") + Prefix(r) + "\" set \"" + Prefix(r) +
+                            "=%" + Prefix(r) + "% %A%\"");
         lines.insert(lines.end(), {"goto next", ":run"});
+        for (NumberRole r : typed)
+            lines.push_back(std::string("if not defined ") + Prefix(r) + " set \"" + Prefix(r) +
+                            "=" + NumberDefault(r) + "\"");
         for (int step = 1; step <= 6; ++step) {
             // The switch makes a run that draws nothing tell the host why.
-            std::string run = "if \"%ITEM%\"==\"" + std::to_string(step) + "\" \"%T742%\" " +
-                              Unit1::kExplainSwitch + " " + std::to_string(launcher.Mode) + " " +
-                              std::to_string(step);
+            std::string run = "if \"%ITEM%\"==\"" + std::to_string(step) + "\" \"" + kProgram +
+                              "\" " + Unit1::kExplainSwitch + " " + std::to_string(launcher.Mode) +
+                              " " + std::to_string(step);
             if (launcher.Option >= 0) run += " " + std::to_string(launcher.Option);
             if (step == 3)
                 for (NumberRole r : typed) run += std::string(" \"%") + Prefix(r) + "%\"";
@@ -90,7 +121,7 @@ void AppendBatch(std::vector<std::string>& lines, const Launcher& launcher) {
         lines.push_back("goto :eof");
     }
     lines.insert(lines.end(),
-                 {":missing", std::string(">\"%ANSWER%\" echo he") + w::MissingProgram});
+                 {":missing", kCodePage932, std::string(kAnswer) + " echo he" + w::MissingProgram});
 }
 
 // A byte the host or cmd takes for a separator, or a `#` the host takes for a
