@@ -25,12 +25,8 @@ struct HostStateRecord {
     std::array<double, 5> HnValues{};  // 1..4 used
 
     // Values of the first line of a kind.
-    int32_t FirstGroup = 0;
-    int32_t FirstLayer = 0;
-    int32_t DefaultColor = 1;
-    int32_t DefaultLineType = 1;
-    int32_t DefaultWidth = 0;
-    int32_t DefaultTextStyle = 1;
+    int32_t FirstGroup = 0, FirstLayer = 0;
+    int32_t DefaultColor = 1, DefaultLineType = 1, DefaultWidth = 0, DefaultTextStyle = 1;
     TextStyle DefaultFreeText{2.0, 2.0, 0.0, 1};
     std::string DefaultFontName;
 
@@ -47,12 +43,8 @@ struct HostStateRecord {
 
     // Current attributes.
     int32_t HhpValue = 0;
-    int32_t CurrentGroup = 0;
-    int32_t CurrentLayer = 0;
-    int32_t CurrentColor = 1;
-    int32_t CurrentLineType = 1;
-    int32_t CurrentWidth = 0;
-    int32_t CurrentTextStyle = 1;
+    int32_t CurrentGroup = 0, CurrentLayer = 0;
+    int32_t CurrentColor = 1, CurrentLineType = 1, CurrentWidth = 0, CurrentTextStyle = 1;
     TextStyle CurrentFreeText{2.0, 2.0, 0.0, 1};
     int32_t TextCc = 0;
     std::string CurrentFontName;

@@ -63,28 +63,33 @@ int MapColorIndex(int index) {
     return index + 91;
 }
 
+namespace {
+
+// Writes an attribute line ("lc3", "lw25") unless the host already has the
+// value, which then is the current one; true when it wrote.
+bool EmitAttribute(const char* keyword, int value, int32_t& current, bool& fresh) {
+    if (!fresh && value == current) return false;
+    std::string line = keyword;
+    MyFunc::AppendIntText(line, value);
+    AppendOutputLine(line);
+    current = value;
+    fresh = false;
+    return true;
+}
+
+}  // namespace
+
 void EmitLineColor(int color, int mapSwitch) {
     HostStateRecord& h = HostState;
     if (mapSwitch == 1) color = MapColorIndex(color);
-    if (!h.FreshColor && color == h.CurrentColor) return;
-    std::string line = "lc";
-    MyFunc::AppendIntText(line, color);
-    AppendOutputLine(line);
-    h.CurrentColor = color;
-    h.FreshColor = false;
-    h.FreshRgb = false;
+    if (EmitAttribute("lc", color, h.CurrentColor, h.FreshColor)) h.FreshRgb = false;
 }
 
 void EmitLineWidth(int width) {
     HostStateRecord& h = HostState;
     if (width == -1) width = h.DefaultWidth;
     if (width < 0 || width > 30000) width = 0;
-    if (!h.FreshWidth && width == h.CurrentWidth) return;
-    std::string line = "lw";
-    MyFunc::AppendIntText(line, width);
-    AppendOutputLine(line);
-    h.CurrentWidth = width;
-    h.FreshWidth = false;
+    EmitAttribute("lw", width, h.CurrentWidth, h.FreshWidth);
 }
 
 void EmitRgbColor(int rgb) {

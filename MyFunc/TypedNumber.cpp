@@ -107,22 +107,30 @@ std::string HalfWidthNumberText(std::string_view text) {
     return out;
 }
 
-TypedKind ReadTypedFloat(std::string_view text, double& value) {
+namespace {
+
+// Reads the half-width form of `text` with `read` (the plain reading of a
+// float or an integer), and tells what an unreadable text is.
+template <class T, class Read>
+TypedKind ReadTyped(std::string_view text, T& value, Read read) {
     const std::string plain = HalfWidthNumberText(text);
-    const bool readable = TryTextToFloat(plain, value);
-    return Kind(plain, readable, [](std::string_view t) {
-        double v = 0;
-        return TryTextToFloat(t, v);
+    const bool readable = read(plain, value);
+    return Kind(plain, readable, [&read](std::string_view t) {
+        T v{};
+        return read(t, v);
     });
 }
 
+}  // namespace
+
+TypedKind ReadTypedFloat(std::string_view text, double& value) {
+    return ReadTyped(text, value,
+                     [](std::string_view t, double& v) { return TryTextToFloat(t, v); });
+}
+
 TypedKind ReadTypedInt(std::string_view text, int32_t& value) {
-    const std::string plain = HalfWidthNumberText(text);
-    const bool readable = TryTextToInt(plain, value);
-    return Kind(plain, readable, [](std::string_view t) {
-        int32_t v = 0;
-        return TryTextToInt(t, v);
-    });
+    return ReadTyped(text, value,
+                     [](std::string_view t, int32_t& v) { return TryTextToInt(t, v); });
 }
 
 }  // namespace MyFunc

@@ -5,6 +5,7 @@
 #include "JwwGaibu/Output.h"
 #include "MyFunc/TextConv.h"
 #include "Unit1/DialogRules.h"
+#include "Unit1/FigurePage.h"
 #include "Unit1/Notices.h"
 #include "Unit1/Texts.h"
 #include "Unit1/TypedValues.h"
@@ -16,21 +17,15 @@ using MyFunc::TextToFloat;
 using MyFunc::TextToInt;
 
 TForm1::TForm1() {
-    // Design-time values of the dialog.
-    RBA1.Checked = true;
-    EditA1.Text = "100";
-    EditA2.Text = "100";
-    EditA3.Text = "100";
-    EditA4.Text = "100";
-    EditA5.Text = "0";
-    EditA6.Text = "50";
-    RBB1.Checked = true;
-    EditB1.Text = "100";
-    EditB2.Text = "100";
-    EditB3.Text = "100";
-    EditB4.Text = "100";
-    EditB5.Text = "0";
-    EditB6.Text = "50";
+    // Design-time values of the dialog: both figure pages alike.
+    for (const FigurePage* page : {&kFullCirclePage, &kArcPage}) {
+        (this->*page->ByFlatness).Checked = true;
+        for (TEdit TForm1::*edit :
+             {page->Radius, page->FlatnessPercent, page->XRadius, page->YRadius})
+            (this->*edit).Text = "100";
+        (this->*page->TiltDegrees).Text = "0";
+        (this->*page->InnerRadius).Text = "50";
+    }
     EditB7.Text = "0";
     EditB8.Text = "360";
     ComboBox3.Items = {"", "10", "15", "20", "25", "30", "35", "40", "45", "50", "80", "100"};

@@ -17,15 +17,12 @@ enum class NotDrawn;
 
 namespace Unit1 {
 
+// The last figure drawn, which step 2 repeats at a new point; lengths in mm,
+// angles in radians.
 struct RememberedFigureRecord {
-    double LastPointX = 0;
-    double LastPointY = 0;
-    double LastRadius = 100;
-    double LastFlatness = 1;
-    double LastInnerRadius = 50;
-    double LastTilt = 0;
-    double LastStartAngle = 0;
-    double LastArcAngle = 0;
+    double LastPointX = 0, LastPointY = 0;  // the last point a step read
+    double LastRadius = 100, LastFlatness = 1, LastInnerRadius = 50;
+    double LastTilt = 0, LastStartAngle = 0, LastArcAngle = 0;
 };
 
 class TForm1 {

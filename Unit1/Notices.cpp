@@ -31,68 +31,53 @@ Source SourceOf(int step) {
     }
 }
 
-const char* Problem(NotDrawn why) {
-    switch (why) {
-        case NotDrawn::NoCircle:
-            return words::NoCircle;
-        case NotDrawn::EmptyRectangle:
-            return words::EmptyRectangle;
-        case NotDrawn::ZeroRadius:
-            return words::ZeroRadius;
-        case NotDrawn::ZeroFlatness:
-            return words::ZeroFlatness;
-        case NotDrawn::ZeroHole:
-            return words::ZeroHole;
-        case NotDrawn::HoleNotInside:
-            return words::HoleNotInside;
-        case NotDrawn::TooLarge:
-            return words::TooLarge;
-        case NotDrawn::NotANumber:  // told by TypedNotice
-        case NotDrawn::None:
-            break;
-    }
-    return words::NotDrawn;
+// A notice: what was wrong, and what to do where the size came from.
+struct NoticeWords {
+    NotDrawn Why;
+    const char* Problem;
+    const char* Points;   // picked points: pick again
+    const char* Last;     // the last figure: draw another first
+    const char* Numbers;  // typed numbers: type another
+    const char* Dialog;   // the dialog: enter another there
+};
+
+// An unreadable typed value is told by TypedNotice.
+constexpr NoticeWords kNotices[] = {
+    {NotDrawn::NoCircle, words::NoCircle, words::Pick3Points, words::DrawOtherWayFirst,
+     words::TypeRadius, words::DialogRadius},
+    {NotDrawn::EmptyRectangle, words::EmptyRectangle, words::PickRectangle,
+     words::DrawOtherWayFirst, words::TypeRadius, words::DialogRadius},
+    {NotDrawn::ZeroRadius, words::ZeroRadius, words::PickRadius, words::DrawOtherWayFirst,
+     words::TypeRadius, words::DialogRadius},
+    {NotDrawn::ZeroFlatness, words::ZeroFlatness, words::Pick3Points, words::DrawOtherWayFirst,
+     words::TypeRadius, words::DialogFlatness},
+    {NotDrawn::ZeroHole, words::ZeroHole, words::PickHole, words::DrawRingFirst, words::TypeHole,
+     words::DialogHole},
+    {NotDrawn::HoleNotInside, words::HoleNotInside, words::PickHoleInside, words::DrawRingFirst,
+     words::TypeHole, words::DialogHole},
+    // Points too far apart are picked again; a value is typed smaller.
+    {NotDrawn::TooLarge, words::TooLarge, words::PickNearer, words::DrawOtherWayFirst,
+     words::MakeSmaller, words::DialogSmaller},
+};
+
+const NoticeWords* NoticeFor(NotDrawn why) {
+    for (const NoticeWords& n : kNotices)
+        if (n.Why == why) return &n;
+    return nullptr;
 }
 
-const char* Action(NotDrawn why, Source from) {
-    const bool hole = why == NotDrawn::ZeroHole || why == NotDrawn::HoleNotInside;
-    if (why == NotDrawn::TooLarge) {
-        // Points too far apart are picked again; a value is typed smaller.
-        switch (from) {
-            case Source::Points:
-                return words::PickNearer;
-            case Source::Numbers:
-                return words::MakeSmaller;
-            case Source::Dialog:
-                return words::DialogSmaller;
-            case Source::Last:
-                break;
-        }
-        return words::DrawOtherWayFirst;
-    }
+const char* Action(const NoticeWords& n, Source from) {
     switch (from) {
-        case Source::Last:
-            return hole ? words::DrawRingFirst : words::DrawOtherWayFirst;
-        case Source::Numbers:
-            return hole ? words::TypeHole : words::TypeRadius;
-        case Source::Dialog:
-            if (hole) return words::DialogHole;
-            return why == NotDrawn::ZeroFlatness ? words::DialogFlatness : words::DialogRadius;
         case Source::Points:
+            return n.Points;
+        case Source::Last:
+            return n.Last;
+        case Source::Numbers:
+            return n.Numbers;
+        case Source::Dialog:
             break;
     }
-    switch (why) {
-        case NotDrawn::EmptyRectangle:
-            return words::PickRectangle;
-        case NotDrawn::ZeroRadius:
-            return words::PickRadius;
-        case NotDrawn::ZeroHole:
-            return words::PickHole;
-        case NotDrawn::HoleNotInside:
-            return words::PickHoleInside;
-        default:
-            return words::Pick3Points;
-    }
+    return n.Dialog;
 }
 
 // A typed text as the notice quotes it: at most 16 bytes, whole characters,
@@ -157,6 +142,8 @@ std::string NotDrawnNotice(const TForm1& form) {
     // Three points that meet give a circle of no size: they are the fault, not the radius.
     const NotDrawn why =
         form.Step == 4 && form.Outcome == NotDrawn::ZeroRadius ? NotDrawn::NoCircle : form.Outcome;
+    const NoticeWords* notice = NoticeFor(why);
+    if (notice == nullptr) return text + words::NotDrawn;
     const bool hole = why == NotDrawn::ZeroHole || why == NotDrawn::HoleNotInside;
     if (from == Source::Last && hole) {
         // The last figure may have had no hole at all: say what was repeated.
@@ -166,9 +153,9 @@ std::string NotDrawnNotice(const TForm1& form) {
             "radius", MyFunc::FloatToText(m.LastRadius));
     } else {
         if (from == Source::Last && why != NotDrawn::TooLarge) text += words::LastFigure;
-        text += Problem(why);
+        text += notice->Problem;
     }
-    text += Action(why, from);
+    text += Action(*notice, from);
     return text;
 }
 

@@ -1,6 +1,7 @@
 #include "figures/Construct.h"
 
 #include <cmath>
+#include <utility>
 
 #include "JwwGaibu/Drawable.h"
 #include "MyFunc/Geometry.h"
@@ -70,8 +71,8 @@ Construction ByPoints(const Shape& shape, const Inputs& in) {
         const Point& from = Picked(in, next++);
         const Point& to = Picked(in, next++);
         f.StartAngle = DirectionAngle(from.X - centre.X, from.Y - centre.Y);
-        closed = ArcBetween(f.StartAngle, DirectionAngle(to.X - centre.X, to.Y - centre.Y),
-                            f.ArcAngle);
+        closed =
+            ArcBetween(f.StartAngle, DirectionAngle(to.X - centre.X, to.Y - centre.Y), f.ArcAngle);
     }
     return Judged(shape, f, closed, next - 1);
 }
@@ -195,20 +196,14 @@ Construction FromDialog(const Shape& shape, const Inputs& in) {
 
 NotDrawn FromFault(JwwGaibu::SolidFault fault) {
     using JwwGaibu::SolidFault;
-    switch (fault) {
-        case SolidFault::None:
-            return NotDrawn::None;
-        case SolidFault::NotFinite:
-            return NotDrawn::TooLarge;
-        case SolidFault::ZeroRadius:
-            return NotDrawn::ZeroRadius;
-        case SolidFault::ZeroHole:
-            return NotDrawn::ZeroHole;
-        case SolidFault::HoleNotInside:
-            return NotDrawn::HoleNotInside;
-        case SolidFault::ZeroFlatness:
-            break;
-    }
+    static constexpr std::pair<SolidFault, NotDrawn> kReasons[] = {
+        {SolidFault::None, NotDrawn::None},
+        {SolidFault::NotFinite, NotDrawn::TooLarge},
+        {SolidFault::ZeroRadius, NotDrawn::ZeroRadius},
+        {SolidFault::ZeroHole, NotDrawn::ZeroHole},
+        {SolidFault::HoleNotInside, NotDrawn::HoleNotInside}};
+    for (const auto& [f, why] : kReasons)
+        if (f == fault) return why;
     return NotDrawn::ZeroFlatness;
 }
 
@@ -222,20 +217,11 @@ NotDrawn WhyNotDrawn(const Shape& shape, const Figure& f) {
 }
 
 Construction Construct(const ModeSpec& mode, int step, const Inputs& in) {
-    switch (step) {
-        case 1:
-            return ByPoints(mode.shape, in);
-        case 2:
-            return SameAsLast(mode.shape, in);
-        case 3:
-            return ByNumbers(mode.shape, in);
-        case 4:
-            return By3Points(mode.shape, in);
-        case 5:
-            return InRectangle(mode.shape, in);
-        default:
-            return FromDialog(mode.shape, in);
-    }
+    using Step = Construction (*)(const Shape&, const Inputs&);
+    static constexpr Step kSilentSteps[] = {ByPoints, SameAsLast, ByNumbers, By3Points,
+                                            InRectangle};
+    const Step construct = step >= 1 && step <= 5 ? kSilentSteps[step - 1] : FromDialog;
+    return construct(mode.shape, in);
 }
 
 }  // namespace figures

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
+#include <type_traits>
 
 #include "JwwGaibu/ExchangeReader.h"
 #include "JwwGaibu/HostState.h"
@@ -82,19 +83,17 @@ bool IsInteger(std::string_view s) {
     return !s.empty() && (MyFunc::TextToInt(s) != 0 || s == "0");
 }
 
-Solid FromRecord(const JwwGaibu::ArcSolidRecord& r, const char* keyword) {
+// An "sc"/"se" record (with a kind) or an "so"/"sg" ring (with a hole).
+template <class Record>
+Solid FromRecord(const Record& r, const char* keyword) {
     Solid s;
     s.Keyword = keyword;
     s.X = r.X, s.Y = r.Y, s.Radius = r.Radius, s.Flatness = r.Flatness, s.Tilt = r.Tilt;
-    s.StartAngle = r.StartAngle, s.ArcAngle = r.ArcAngle, s.Kind = r.Kind;
-    return s;
-}
-
-Solid FromRecord(const JwwGaibu::RingSolidRecord& r, const char* keyword) {
-    Solid s;
-    s.Keyword = keyword;
-    s.X = r.X, s.Y = r.Y, s.Radius = r.Radius, s.Flatness = r.Flatness, s.Tilt = r.Tilt;
-    s.StartAngle = r.StartAngle, s.ArcAngle = r.ArcAngle, s.InnerRadius = r.InnerRadius;
+    s.StartAngle = r.StartAngle, s.ArcAngle = r.ArcAngle;
+    if constexpr (std::is_same_v<Record, JwwGaibu::RingSolidRecord>)
+        s.InnerRadius = r.InnerRadius;
+    else
+        s.Kind = r.Kind;
     return s;
 }
 
@@ -108,22 +107,14 @@ bool LastSolid(DrawnSolid& out) {
     auto take = [&](const auto& record, const char* keyword) {
         out.Figure = FromRecord(record, keyword), out.Rgb = record.Rgb, header = record.Header;
     };
-    switch (ref.Type) {
-        case JwwGaibu::kSc:
-            take(h.ScSolids[i], "sc");
-            break;
-        case JwwGaibu::kSe:
-            take(h.SeSolids[i], "se");
-            break;
-        case JwwGaibu::kSo:
-            take(h.SoSolids[i], "so");
-            break;
-        case JwwGaibu::kSg:
-            take(h.SgSolids[i], "sg");
-            break;
-        default:
-            return false;
-    }
+    // The solids by their list: "sc" and "se" hold a kind, "so" and "sg" a hole.
+    using JwwGaibu::kSc, JwwGaibu::kSe, JwwGaibu::kSo, JwwGaibu::kSg;
+    if (ref.Type == kSc || ref.Type == kSe)
+        take((ref.Type == kSc ? h.ScSolids : h.SeSolids)[i], ref.Type == kSc ? "sc" : "se");
+    else if (ref.Type == kSo || ref.Type == kSg)
+        take((ref.Type == kSo ? h.SoSolids : h.SgSolids)[i], ref.Type == kSo ? "so" : "sg");
+    else
+        return false;
     out.Color = header.Color;
     out.Width = header.Width;
     return true;

@@ -14,6 +14,7 @@
 //   keeps a copy of the JWC_TEMP.TXT the host wrote; --type '' passes the
 //   prompt's prefix alone, --skip nothing, the two ways a host may pass an
 //   empty answer)
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -97,18 +98,18 @@ int main(int argc, char** argv) {
             ++i;
             break;
         }
-        if (a == "--t742")
-            exe = value();
-        else if (a == "--drawing")
-            drawingPath = value();
-        else if (a == "--svg")
-            svgPath = value();
-        else if (a == "--gallery")
-            galleryPath = value();
-        else if (a == "--cells")
-            cellsDir = value();
-        else if (a == "--launchers")
-            launchersDir = value();
+        // The options that name a file or a folder.
+        const std::pair<const char*, std::string*> paths[] = {{"--t742", &exe},
+                                                              {"--drawing", &drawingPath},
+                                                              {"--svg", &svgPath},
+                                                              {"--gallery", &galleryPath},
+                                                              {"--cells", &cellsDir},
+                                                              {"--launchers", &launchersDir},
+                                                              {"--question", &questionPath}};
+        const auto path = std::find_if(std::begin(paths), std::end(paths),
+                                       [&a](const auto& p) { return a == p.first; });
+        if (path != std::end(paths))
+            *path->second = value();
         else if (a == "--launcher")
             launcher.File = value();
         else if (a == "--item")
@@ -117,8 +118,6 @@ int main(int argc, char** argv) {
             launcher.Typed.push_back(value());
         else if (a == "--skip")
             launcher.Typed.push_back(std::nullopt);
-        else if (a == "--question")
-            questionPath = value();
         else if (a == "--axis")
             request.AxisAngle = MyFunc::TextToFloat(value());
         else if (a == "--pick") {

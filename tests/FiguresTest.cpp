@@ -63,6 +63,15 @@ bool Matches(const std::string& expected, const std::string& actual) {
     return true;
 }
 
+// The line of the settings file that holds a "NAME=VALUE" setting, and the value.
+std::pair<size_t, std::string> SettingLine(const std::string& setting) {
+    static const std::vector<std::string> names = Unit1::SettingsLineNames();
+    const size_t eq = setting.find('=');
+    const auto at = std::find(names.begin(), names.end(), setting.substr(0, eq));
+    EXPECT_NE(at, names.end()) << setting;
+    return {static_cast<size_t>(at - names.begin()), setting.substr(eq + 1)};
+}
+
 // Each "NAME=VALUE" of `settings` as a line of the settings file.
 std::string Patched(const std::string& file, const std::string& settings) {
     const std::vector<std::string> names = Unit1::SettingsLineNames();
@@ -104,14 +113,11 @@ void RunCase(const Case& c) {
     ASSERT_EQ(records.size(), c.Records.size()) << ::testing::PrintToString(records);
     for (size_t i = 0; i < records.size(); ++i)
         EXPECT_TRUE(Matches(c.Records[i], records[i])) << c.Records[i] << " / " << records[i];
-    const std::vector<std::string> names = Unit1::SettingsLineNames();
     const Lines saved = SplitCrLf(dir.Read("t742.dat"));
     for (const std::string& setting : Words(c.After)) {
-        const size_t eq = setting.find('=');
-        const auto at = std::find(names.begin(), names.end(), setting.substr(0, eq));
-        ASSERT_NE(at, names.end()) << setting;
-        const std::string& value = saved.at(static_cast<size_t>(at - names.begin()));
-        EXPECT_TRUE(Matches(setting.substr(eq + 1), value)) << setting << " / " << value;
+        const auto [line, value] = SettingLine(setting);
+        ASSERT_LT(line, saved.size()) << setting;
+        EXPECT_TRUE(Matches(value, saved[line])) << setting << " / " << saved[line];
     }
 }
 

@@ -9,6 +9,7 @@
 #include <optional>
 #include <set>
 
+#include "Cp932Text.h"
 #include "TestSupport.h"
 #include "cp932iconv/Cp932Iconv.h"
 #include "figures/Figure.h"
@@ -19,14 +20,9 @@
 #include "tools/Words.h"
 
 using namespace hoststandin;
+using t742test::Cp932;
 
 namespace {
-
-std::string Cp932(const std::string& utf8) {
-    std::string out;
-    EXPECT_TRUE(cp932iconv::Utf8ToCp932(utf8, out)) << utf8;
-    return out;
-}
 
 std::vector<std::string> Lines(const std::string& bytes) {
     std::vector<std::string> lines;

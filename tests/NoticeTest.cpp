@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <random>
 
+#include "Cp932Text.h"
 #include "TestSupport.h"
 #include "Unit1/Form.h"
 #include "Unit1/HeadlessPlatform.h"
@@ -17,12 +18,6 @@ using namespace t742test;
 using Lines = std::vector<std::string>;
 
 namespace {
-
-std::string Cp932(const std::string& utf8) {
-    std::string out;
-    EXPECT_TRUE(cp932iconv::Utf8ToCp932(utf8, out)) << utf8;
-    return out;
-}
 
 std::string Points(const std::vector<std::pair<double, double>>& points) {
     std::string text = "hk 0\r\n";

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <utility>
 
 #include "MyFunc/TextConv.h"
 
@@ -48,28 +49,28 @@ TEST(Fill, ReplacesWholeMarksOnly) {
 }
 
 TEST(TextToInt, DecimalAndHexadecimal) {
-    EXPECT_EQ(TextToInt("12"), 12);
-    EXPECT_EQ(TextToInt(" -7"), -7);
-    EXPECT_EQ(TextToInt("+8"), 8);
-    EXPECT_EQ(TextToInt("$1F"), 31);
-    EXPECT_EQ(TextToInt("0x1f"), 31);
-    EXPECT_EQ(TextToInt("X10"), 16);
-    EXPECT_EQ(TextToInt("$FFFFFFFF"), -1);
-    EXPECT_EQ(TextToInt("-$10"), -16);
-    EXPECT_EQ(TextToInt("2147483647"), 2147483647);
-    EXPECT_EQ(TextToInt("-2147483648"), std::numeric_limits<int32_t>::min());
+    const std::pair<const char*, int32_t> cases[] = {
+        {"12", 12},
+        {" -7", -7},
+        {"+8", 8},
+        {"$1F", 31},
+        {"0x1f", 31},
+        {"X10", 16},
+        {"$FFFFFFFF", -1},
+        {"-$10", -16},
+        {"2147483647", 2147483647},
+        {"-2147483648", std::numeric_limits<int32_t>::min()}};
+    for (const auto& [text, value] : cases) EXPECT_EQ(TextToInt(text), value) << text;
     for (const char* t : {"", "12 ", "1.5", "\x82\x50\x82\x51", "2147483648", "-2147483649", "$",
                           "$100000000", "0x", "-", "1e3", "99999999999999999999"})
         EXPECT_EQ(TextToInt(t), 0) << t;
 }
 
 TEST(TextToFloat, LenientGrammar) {
-    EXPECT_EQ(TextToFloat("3.5"), 3.5);
-    EXPECT_EQ(TextToFloat("-1e3"), -1000.0);
-    EXPECT_EQ(TextToFloat("5."), 5.0);
-    EXPECT_EQ(TextToFloat(".5"), 0.5);
-    EXPECT_EQ(TextToFloat("  +2E+2"), 200.0);
-    EXPECT_EQ(TextToFloat("1E-5"), 1e-5);
+    const std::pair<const char*, double> cases[] = {{"3.5", 3.5},       {"-1e3", -1000.0},
+                                                    {"5.", 5.0},        {".5", 0.5},
+                                                    {"  +2E+2", 200.0}, {"1E-5", 1e-5}};
+    for (const auto& [text, value] : cases) EXPECT_EQ(TextToFloat(text), value) << text;
     for (const char* t : {"", ".", "3,5", "3.5 ", "1e", "abc", "-", "+", "1e+", "0x10", "inf",
                           "nan", "1.2.3", "\x82\x50"})
         EXPECT_EQ(TextToFloat(t), 0.0) << t;

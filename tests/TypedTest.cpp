@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <random>
 
+#include "Cp932Text.h"
 #include "MyFunc/TextConv.h"
 #include "TestSupport.h"
 #include "Unit1/Notices.h"
@@ -13,15 +14,10 @@
 #include "figures/Figure.h"
 #include "words/Notices.h"
 
+using t742test::Cp932;
 using Lines = std::vector<std::string>;
 
 namespace {
-
-std::string Cp932(const std::string& utf8) {
-    std::string out;
-    EXPECT_TRUE(cp932iconv::Utf8ToCp932(utf8, out)) << utf8;
-    return out;
-}
 
 // Where a typed value goes among a launcher run's arguments.
 enum class Role { Radius, Start, End, Inner, Option };

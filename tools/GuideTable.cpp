@@ -1,5 +1,6 @@
 #include "tools/GuideTable.h"
 
+#include <algorithm>
 #include <string>
 
 #include "figures/Figure.h"
@@ -31,20 +32,10 @@ std::string Header(const std::vector<const char*>& columns, const std::string& r
 
 // How a size is taken, in what a user wants: the left column of the menu table.
 const char* StepPurpose(int step) {
-    switch (step) {
-        case 1:
-            return w::PurposePoints;
-        case 2:
-            return w::PurposeLast;
-        case 3:
-            return w::PurposeNumbers;
-        case 4:
-            return w::PurposeCircle3;
-        case 5:
-            return w::PurposeRectangle;
-        default:
-            return w::PurposeDialog;
-    }
+    static constexpr const char* kPurposes[] = {w::PurposePoints,    w::PurposeLast,
+                                                w::PurposeNumbers,   w::PurposeCircle3,
+                                                w::PurposeRectangle, w::PurposeDialog};
+    return kPurposes[std::clamp(step, 1, 6) - 1];
 }
 
 std::string Overview() {

@@ -1,5 +1,9 @@
 #include "tools/Words.h"
 
+#include <algorithm>
+#include <utility>
+
+#include "Unit1/FigurePage.h"
 #include "Unit1/Form.h"
 #include "words/Dialog.h"
 #include "words/Launchers.h"
@@ -18,136 +22,106 @@ std::string Fill(std::string text, const std::string& name, const std::string& v
     return text;
 }
 
+namespace {
+
+// What a kind of drawing is called: in plain words (as a full figure and as an
+// arc) and by the CAD's name of its solid.
+struct DrawingWords {
+    Drawing Kind;
+    const char* Full;
+    const char* Arc;
+    const char* Solid;
+};
+constexpr DrawingWords kDrawingWords[] = {
+    {Drawing::Line, w::FullLine, w::ArcLine, w::SolidLine},
+    {Drawing::Filled, w::Filled, w::Filled, w::SolidFilled},
+    {Drawing::Sector, w::Sector, w::Sector, w::SolidSector},
+    {Drawing::Segment, w::Segment, w::Segment, w::SolidSegment},
+    {Drawing::Outside, w::Outside, w::Outside, w::SolidOutside},
+    {Drawing::Ring, w::Ring, w::ArcRing, w::SolidRing},
+};
+
+// The word for a key of a small table of (key, word) pairs.
+template <class Key, size_t N>
+const char* WordFor(const std::pair<Key, const char*> (&table)[N], Key key) {
+    for (const auto& [k, word] : table)
+        if (k == key) return word;
+    return "";
+}
+
+constexpr std::pair<PointRole, const char*> kPointNames[] = {
+    {PointRole::Centre, w::PointCentre},
+    {PointRole::OnFigure, w::PointOnFigure},
+    {PointRole::OnHole, w::PointOnHole},
+    {PointRole::StartDirection, w::PointStartDirection},
+    {PointRole::EndDirection, w::PointEndDirection},
+    {PointRole::ArcStart, w::PointArcStart},
+    {PointRole::ArcEnd, w::PointArcEnd},
+    {PointRole::Between, w::PointBetween},
+    {PointRole::OnCircle, w::PointOnCircle},  // "{n}": the points are told apart by order
+    {PointRole::Corner, w::PointCorner},
+    {PointRole::OppositeCorner, w::PointOppositeCorner},
+};
+
+// The dialog's captions of the typed values.
+constexpr std::pair<NumberRole, const char*> kNumberNames[] = {
+    {NumberRole::Option, w::Option},           {NumberRole::Radius, w::Radius},
+    {NumberRole::InnerRadius, w::InnerRadius}, {NumberRole::StartDegrees, w::StartAngle},
+    {NumberRole::EndDegrees, w::EndAngle},
+};
+
+const DrawingWords& WordsOf(Drawing kind) {
+    for (const DrawingWords& d : kDrawingWords)
+        if (d.Kind == kind) return d;
+    return kDrawingWords[0];
+}
+
+}  // namespace
+
 std::string FigureWords(const figures::ModeSpec& m, int option) {
-    const bool arc = m.shape.Arc;
-    switch (m.Draws) {
-        case Drawing::Line:
-            return arc ? w::ArcLine : w::FullLine;
-        case Drawing::Filled:
-            return w::Filled;
-        case Drawing::Sector:
-            return w::Sector;
-        case Drawing::Segment:
-            return w::Segment;
-        case Drawing::Outside:
-            return w::Outside;
-        case Drawing::Ring:
-            break;
-    }
-    const std::string ring = arc ? w::ArcRing : w::Ring;
-    if (option < 0) return ring;
-    return ring + (option == 1 ? w::KeepsWidth : w::KeepsFlatness);
+    const DrawingWords& d = WordsOf(m.Draws);
+    const std::string words = m.shape.Arc ? d.Arc : d.Full;
+    if (m.Draws != Drawing::Ring || option < 0) return words;
+    return words + (option == 1 ? w::KeepsWidth : w::KeepsFlatness);
 }
 
 std::string HostSolidName(const figures::ModeSpec& m, int option) {
-    switch (m.Draws) {
-        case Drawing::Line:
-            return w::SolidLine;
-        case Drawing::Filled:
-            return w::SolidFilled;
-        case Drawing::Sector:
-            return w::SolidSector;
-        case Drawing::Segment:
-            return w::SolidSegment;
-        case Drawing::Outside:
-            return w::SolidOutside;
-        case Drawing::Ring:
-            break;
-    }
-    if (option < 0) return w::SolidRing;
-    return option == 1 ? w::SolidRingWidth : w::SolidRingFlatness;
+    if (m.Draws == Drawing::Ring && option >= 0)
+        return option == 1 ? w::SolidRingWidth : w::SolidRingFlatness;
+    return WordsOf(m.Draws).Solid;
 }
 
 std::string StepName(const figures::Shape& shape, int step) {
-    switch (step) {
-        case 1:
-            return w::StepPoints;
-        case 2:
-            return w::StepLast;
-        case 3:
-            return w::StepNumbers;
-        case 4:
-            return shape.Arc ? w::StepArc3 : w::StepCircle3;
-        case 5:
-            return w::StepRectangle;
-        default:
-            return w::StepDialog;
-    }
+    static constexpr const char* kSteps[] = {w::StepPoints,  w::StepLast,      w::StepNumbers,
+                                             w::StepCircle3, w::StepRectangle, w::StepDialog};
+    if (step == 4 && shape.Arc) return w::StepArc3;
+    return kSteps[std::clamp(step, 1, 6) - 1];
 }
 
 std::vector<std::string> PointNames(const figures::Shape& shape, int step) {
     std::vector<std::string> names;
     int onCircle = 0;
-    for (PointRole r : figures::PointsRead(shape, step)) {
-        switch (r) {
-            case PointRole::Centre:
-                names.emplace_back(w::PointCentre);
-                break;
-            case PointRole::OnFigure:
-                names.emplace_back(w::PointOnFigure);
-                break;
-            case PointRole::OnHole:
-                names.emplace_back(w::PointOnHole);
-                break;
-            case PointRole::StartDirection:
-                names.emplace_back(w::PointStartDirection);
-                break;
-            case PointRole::EndDirection:
-                names.emplace_back(w::PointEndDirection);
-                break;
-            case PointRole::ArcStart:
-                names.emplace_back(w::PointArcStart);
-                break;
-            case PointRole::ArcEnd:
-                names.emplace_back(w::PointArcEnd);
-                break;
-            case PointRole::Between:
-                names.emplace_back(w::PointBetween);
-                break;
-            case PointRole::OnCircle:
-                names.push_back(Fill(w::PointOnCircle, "n", std::to_string(++onCircle)));
-                break;
-            case PointRole::Corner:
-                names.emplace_back(w::PointCorner);
-                break;
-            case PointRole::OppositeCorner:
-                names.emplace_back(w::PointOppositeCorner);
-                break;
-        }
-    }
+    for (PointRole r : figures::PointsRead(shape, step))
+        names.push_back(Fill(WordFor(kPointNames, r), "n",
+                             std::to_string(r == PointRole::OnCircle ? ++onCircle : 0)));
     return names;
 }
 
 const char* NumberName(NumberRole r) {
-    switch (r) {
-        case NumberRole::Option:
-            return w::Option;
-        case NumberRole::Radius:
-            return w::Radius;
-        case NumberRole::InnerRadius:
-            return w::InnerRadius;
-        case NumberRole::StartDegrees:
-            return w::StartAngle;
-        case NumberRole::EndDegrees:
-            return w::EndAngle;
-    }
-    return "";
+    return WordFor(kNumberNames, r);
 }
 
 std::string NumberDefault(NumberRole r) {
-    const Unit1::TForm1 form;  // the arc page holds all four values
-    switch (r) {
-        case NumberRole::Radius:
-            return form.EditB1.Text;
-        case NumberRole::InnerRadius:
-            return form.EditB6.Text;
-        case NumberRole::StartDegrees:
-            return form.EditB7.Text;
-        case NumberRole::EndDegrees:
-            return form.EditB8.Text;
-        case NumberRole::Option:
-            break;
-    }
+    // The dialog's design-time values: the arc page holds all four.
+    const Unit1::TForm1 form;
+    const Unit1::FigurePage& page = Unit1::kArcPage;
+    const std::pair<NumberRole, Unit1::TEdit Unit1::TForm1::*> edits[] = {
+        {NumberRole::Radius, page.Radius},
+        {NumberRole::InnerRadius, page.InnerRadius},
+        {NumberRole::StartDegrees, page.StartDegrees},
+        {NumberRole::EndDegrees, page.EndDegrees}};
+    for (const auto& [role, edit] : edits)
+        if (role == r) return (form.*edit).Text;
     return "0";
 }
 
