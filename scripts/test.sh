@@ -35,15 +35,18 @@ wait
 stamp "the suites of scripts/test-windows.sh, beside the sanitizer build and its suite"
 {
   stamp "the sanitizer build"
-  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DT742_SANITIZE=ON >/dev/null
-  nice -n 19 cmake --build build-asan
-  # The tests of the window wait on it most of their time: the others run
-  # beside them.
-  stamp "its suite"
   export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DT742_SANITIZE=ON >/dev/null
+  # The tests of the window need only the program, its window and the layout
+  # tool, and wait on the window most of their time: they run while the rest
+  # is built, and the other tests then run beside them.
+  nice -n 19 cmake --build build-asan --target t742 t742view t742layout
+  stamp "its window's tests, beside the rest of the build and then the other tests"
   ctest --test-dir build-asan --output-on-failure -L window >"$asan_log.window" 2>&1 &
   window=$!
+  nice -n 19 cmake --build build-asan
+  stamp "its other tests"
   status=0
   ctest --test-dir build-asan --output-on-failure -j2 -LE window || status=$?
   wait "$window" || status=1
