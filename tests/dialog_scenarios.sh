@@ -287,7 +287,9 @@ load_run() {
   dialog_title=$(window_title "$layout_file")
   declare -gA setting_lines=()
   local n name
-  while read -r n name; do setting_lines[$name]=$n; done < <(awk '$1 == "Setting" { print $2, $3 }' "$layout_file")
+  while read -r n name; do
+    setting_lines[$name]=$n
+  done < <(awk '$1 == "Setting" { print $2, $3 }' "$layout_file")
 }
 
 # Run by the helper below for each window, on a display of its own:
