@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Runs every fuzz target for SECONDS each (default 600) from the seed corpora;
-# TARGETS="Numbers Exchange" runs only those.
+# TARGETS="Numbers Exchange" runs only those; --build only builds them.
 # A finding stops the run and leaves its input under build-fuzz/findings/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -11,6 +11,7 @@ dpkg -s clang libclang-rt-14-dev >/dev/null 2>&1 || {
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DT742_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 targets=(${TARGETS:-Exchange Settings Lists CommandLine Numbers})
 cmake --build build-fuzz --target "${targets[@]/#/Fuzz}"
+[ "$seconds" != --build ] || exit 0
 mkdir -p build-fuzz/findings
 declare -A dict=([Exchange]=exchange [Settings]=settings [Lists]=lists [CommandLine]= [Numbers]=numbers)
 declare -A corpus=([Exchange]=exchange [Settings]=settings [Lists]=lists [CommandLine]=cmdline [Numbers]=numbers)

@@ -8,15 +8,14 @@ cd "$(dirname "$0")/.."
 bash scripts/setup-windows.sh
 bash scripts/build.sh >/dev/null
 bash scripts/build-windows.sh >/dev/null
-source tests/wine_prefix.sh
 tmp=$(mktemp -d)
-trap 'wine_prefix_done; rm -rf "$tmp"' EXIT
+trap 'rm -rf "$tmp"' EXIT
 # As on a Japanese desktop: cmd reads the batch in code page 932.
 export LANG=ja_JP.UTF-8
 dir="$tmp/外部変形 t742"
 mkdir -p "$dir" out
 build/t742launchers "$dir" >/dev/null
 cp build-win/t742.exe "$dir/"
-build/t742host --launchers "$dir" --gallery out/launcher-gallery.svg
+scripts/with-desktop.sh --wine build/t742host --launchers "$dir" --gallery out/launcher-gallery.svg
 rsvg-convert out/launcher-gallery.svg -o out/launcher-gallery.png
 echo "Drawn: out/launcher-gallery.svg, out/launcher-gallery.png"

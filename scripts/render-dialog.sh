@@ -7,19 +7,19 @@
 # docs/dialog-page1..4-150.png and docs/win32-dialog-page1..4-150.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh >/dev/null
-bash scripts/build-windows.sh >/dev/null
-source tests/dialog_support.sh
-source tests/wine_prefix.sh
+readonly display_scale=${SCALE:-1}
+# Built, then taken on a display and in a Wine prefix of their own.
+if [ "${1:-}" != --on-desktop ]; then
+  bash scripts/build.sh >/dev/null
+  bash scripts/build-windows.sh >/dev/null
+  exec scripts/with-desktop.sh --wine --scale "$display_scale" scripts/render-dialog.sh --on-desktop
+fi
+source scripts/lib/dialog-window.sh
 work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 build/t742layout >"$work/layout"
-read -r display xvfb wm < <(start_display) || { echo "no display came up" >&2; exit 1; }
-export DISPLAY=$display
-trap 'wine_prefix_done; kill "$wm" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
-apply_scale "$display_scale" wine
-wineserver -k 2>/dev/null || true
-wineserver -p
 title=$(window_title "$work/layout")
+read -r cursor_x cursor_y < <(screen_centre)
 suffix=$([ "$display_scale" = 1 ] || echo "-$(scaled 100 "$display_scale")")
 
 # The arc page's mode with a few list entries and a chosen colour and width.
@@ -60,6 +60,6 @@ shoot() {
 
 sample "$work/qt" && cp build/t742 build/libt742view.so "$work/qt/"
 sample "$work/win" && cp build-win/t742.exe "$work/win/"
-shoot dialog "$work/qt" "$xvfb $wm" ./t742
-shoot win32-dialog "$work/win" "$xvfb $wm $(wine_server_pid)" wine ./t742.exe
+shoot dialog "$work/qt" "$DESKTOP_PIDS" ./t742
+shoot win32-dialog "$work/win" "$DESKTOP_PIDS" wine ./t742.exe
 ls docs/dialog-page*$suffix.png docs/win32-dialog-page*$suffix.png

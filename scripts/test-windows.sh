@@ -2,66 +2,56 @@
 # The Windows program, built here with MinGW-w64 and tested under Wine: the
 # test suite, hundreds of pseudo-random runs compared byte for byte with the
 # Linux build, the dialog scenarios on the Win32 and the Qt window (the
-# release builds) at two display scales, and random user sessions played on
-# both windows (SESSIONS of them, 30 by default).
+# release builds) at two display scales, random user sessions played on both
+# windows (SESSIONS of them, 30 by default), and every launcher through the
+# host stand-in.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-windows.sh
 bash scripts/build.sh >/dev/null
 bash scripts/build-windows.sh >/dev/null
 
-source tests/wine_prefix.sh
-echo "== the test suite under Wine, its window tests on a virtual display"
-source tests/dialog_support.sh
-read -r display xvfb wm < <(start_display) || { echo "no display came up"; exit 1; }
-export DISPLAY=$display
-trap 'wine_prefix_done; kill "$wm" "$xvfb" 2>/dev/null || true' EXIT
-# Wine binds its windows to the display of the first program its server runs.
-wineserver -k 2>/dev/null || true
-(cd build-win/tests && wine ./t742_tests.exe --gtest_brief=1)
-wine build-win/tests/t742manifest.exe build-win/t742.exe app/res/t742.manifest
-tests/no_fault_hook.sh build-win/tests/t742_faults.exe build-win/t742.exe
-
-echo "== t742.exe against the Linux build, ${CASES:=300} pseudo-random runs"
-log=$(mktemp -d)
-trap 'wine_prefix_done; kill "$wm" "$xvfb" 2>/dev/null || true; rm -rf "$log"' EXIT
-build/tests/t742crosscheck "$CASES" 742 "$log/linux.log"
-(cd build-win/tests && wine ./t742crosscheck.exe "$CASES" 742 "$(winepath -w "$log/windows.log")")
-if cmp "$log/linux.log" "$log/windows.log"; then
-  echo "identical: $(grep -c '^case' "$log/linux.log") runs, $(grep -c '^s[ecog] ' "$log/linux.log") figures"
-else
-  echo "t742.exe and t742 differ"; diff "$log/linux.log" "$log/windows.log" | head -40; exit 1
+# Every suite runs on displays and in Wine prefixes of its own
+# (scripts/with-desktop.sh). A prefix is copied from one made here, unless the
+# caller made it: making one takes a quarter of a minute, a copy seconds.
+if [ -z "${WINE_PREFIX_TEMPLATE:-}" ]; then
+  WINE_PREFIX_TEMPLATE=$(mktemp -d)
+  trap 'rm -rf "$WINE_PREFIX_TEMPLATE"' EXIT
+  scripts/with-desktop.sh --new-wine-prefix "$WINE_PREFIX_TEMPLATE"
+  export WINE_PREFIX_TEMPLATE
 fi
 
-wineserver -k 2>/dev/null || true
-kill "$wm" "$xvfb" 2>/dev/null || true
-
-# The suites below each keep less than one processor busy, waiting on their
-# windows; two at a time fill the machine. Each pair runs side by side, each
-# suite with displays and a Wine prefix of its own (so that ending its Wine
-# ends only its own programs), and their reports follow in the order given.
-side_by_side() {
-  local -a pids=() logs=()
-  local command i status=0
-  for command; do
-    logs+=("$(mktemp)")
-    env -u T742_WINE_PREFIX_OWNER -u WINEPREFIX bash -c "$command" >"${logs[-1]}" 2>&1 &
-    pids+=($!)
+# The suites keep less than one processor busy each, waiting on their windows:
+# two at a time fill the machine. Each one's report is printed, with the time
+# it took, in the order given, once it and those before it have ended.
+two_at_a_time() {
+  local work i status=0 start
+  work=$(mktemp -d)
+  for i in $(seq 0 $(($# - 1))); do
+    while (($(jobs -rp | wc -l) >= 2)); do wait -n || true; done
+    start=$SECONDS
+    { s=0; env -u DISPLAY -u WINEPREFIX -u DESKTOP_PIDS bash -c "${@:i + 1:1}" >"$work/$i" 2>&1 || s=$?
+      echo "$s $((SECONDS - start))" >"$work/$i.end"; } &
   done
-  for i in "${!pids[@]}"; do
-    wait "${pids[i]}" || status=1
-    cat "${logs[i]}"
-    rm -f "${logs[i]}"
+  wait
+  for i in $(seq 0 $(($# - 1))); do
+    cat "$work/$i"
+    read -r s t <"$work/$i.end"
+    echo "   ($t s)"
+    ((s == 0)) || status=1
   done
+  rm -rf "$work"
   return "$status"
 }
 
-echo "== the dialog scenarios on both windows, at 100 % and at 150 % (Wine at 144 dpi)"
+# The longest first. A new seed for the random sessions each run, printed, so
+# that a divergence found can be replayed.
 scenarios="tests/dialog_scenarios.sh tests/scenarios/dialog.txt build/t742layout qt=build wine=build-win"
-side_by_side "$scenarios" "SCALE=1.5 $scenarios"
-
-# A new seed each run, printed, so that a divergence found can be replayed.
-echo "== ${SESSIONS:=30} random user sessions on both windows, their files compared;" \
-  "every launcher and menu item through the host stand-in, under Wine's cmd"
-side_by_side "tests/dialog_differential.sh ${SEED:-random} $SESSIONS qt=build wine=build-win" \
-  "tests/launcher_test.sh build build-win"
+two_at_a_time \
+  "echo '== the dialog scenarios on both windows at 100 %'; $scenarios" \
+  "echo '== the dialog scenarios on both windows at 150 % (Wine at 144 dpi)'; SCALE=1.5 $scenarios" \
+  "tests/wine_suite.sh build build-win ${CASES:-300}" \
+  "echo '== ${SESSIONS:-30} random user sessions on both windows, their files compared'
+   tests/dialog_differential.sh ${SEED:-random} ${SESSIONS:-30} qt=build wine=build-win" \
+  "echo \"== every launcher and menu item through the host stand-in, under Wine's cmd\"
+   tests/launcher_test.sh build build-win"

@@ -4,10 +4,11 @@
 # calls into the program. A control's place comes from the declared layout and
 # the window's place on the screen. After every click and key the runner waits
 # until the programs the event passes through are idle, so it goes as fast as
-# the machine allows and no slower. Every result is compared byte for byte with
-# the scenario's expected files, and the windows' results with one another; a
-# case without expected files is only compared between the windows. Each window
-# runs the cases on a display of its own, both at once.
+# the machine allows and no slower. Every result is compared with the
+# scenario's expectations (whole files byte for byte, or single lines of the
+# settings file by name), and the windows' results with one another; a case
+# without expectations is only compared between the windows. Each window runs
+# the cases on a display of its own (scripts/with-desktop.sh), both at once.
 #   dialog_scenarios.sh SCENARIOS LAYOUT-TOOL WINDOW=FOLDER...
 # WINDOW is "qt" (FOLDER holds t742 and libt742view.so) or "wine" (t742.exe).
 # SCALE=1.5 runs them at a display scale of 150 % (Wine at 144 dpi).
@@ -15,18 +16,8 @@
 # SCENARIO_RESULTS=FOLDER, what every window left is kept there.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-source "$here/dialog_support.sh"
-scenarios=$1 layout_tool=$2
-shift 2
-if [[ " $* " == *" wine="* ]]; then source "$here/wine_prefix.sh"; else wine_prefix_done() { :; }; fi
-readonly root=$(mktemp -d)
-workers=()
-trap 'kill "${workers[@]}" 2>/dev/null; wait; wine_prefix_done; rm -rf "$root"' EXIT
-# What stays the same for the whole run; the functions below take the rest as
-# arguments.
-readonly layout_file=$root/layout
-"$layout_tool" >"$layout_file"
-readonly dialog_title=$(window_title "$layout_file")
+readonly desktop=$here/../scripts/with-desktop.sh
+source "$here/../scripts/lib/dialog-window.sh"
 readonly files=(JWC_TEMP.TXT t742.dat t318.lst t742.lst)
 # Run from a folder with a Japanese name, as users' folders often have.
 readonly results=結果
@@ -221,43 +212,46 @@ run_case() {
   fi
   wait "$app" 2>/dev/null
   rm -f "$out/t742" "$out/libt742view.so" "$out/t742.exe"
-  # The files the case expects, byte for byte; "-" for a file that must not be.
-  local want
+  check_expectations "$case_file" "$out"
+}
+
+# Compares what a case left in OUT with its expectations. "expect FILE TEXT":
+# the whole file, byte for byte, "-" for a file that must not be. "expect
+# SETTING TEXT": the line of t742.dat that holds the setting (the layout
+# tool names each line), TEXT and CR LF.
+check_expectations() {
+  local case_file=$1 out=$2 line name want got n
+  local -a words
   while IFS= read -r line; do
     read -ra words <<<"$line"
-    want=${line#expect "${words[1]}" }
-    if [ "$want" = - ]; then
-      [ -e "$out/${words[1]}" ] && fail "${words[1]} should not exist"
-    elif ! cmp -s <(printf '%b' "$want") "$out/${words[1]}"; then
-      fail "${words[1]} differs:"
-      diff <(printf '%b' "$want" | cat -A) <(cat -A "$out/${words[1]}" 2>&1) | sed 's/^/      /'
+    name=${words[1]} want=${line#expect "${words[1]}" }
+    n=${setting_lines[$name]:-}
+    if [ -n "$n" ]; then
+      if [ ! -e "$out/t742.dat" ]; then
+        fail "$name: no t742.dat"
+      else
+        got=$(sed -n "${n}p" "$out/t742.dat")
+        [ "$got" = "$(printf '%b' "$want")"$'\r' ] ||
+          fail "$name (line $n of t742.dat) is '$(printf '%s' "$got" | cat -A)', expected '$want^M'"
+      fi
+    elif [[ " ${files[*]} " != *" $name "* ]]; then
+      fail "expect $name: neither a file nor a setting"
+    elif [ "$want" = - ]; then
+      [ -e "$out/$name" ] && fail "$name should not exist"
+    elif ! cmp -s <(printf '%b' "$want") "$out/$name"; then
+      fail "$name differs:"
+      diff <(printf '%b' "$want" | cat -A) <(cat -A "$out/$name" 2>&1) | sed 's/^/      /'
     fi
   done < <(grep '^expect ' "$case_file")
 }
 
-# Runs the cases NAME... on one window, on a display of its own, each case's
-# failures into its log. Wine binds its windows to the display of the first
-# program its server runs, so its server is started afresh here, one for all
-# the cases.
-run_window() {
-  local kind=$1 folder=$2 display xvfb wm pids name
+# Runs the cases NAME... on one window of KIND from FOLDER, on the display it
+# was given (DISPLAY, DESKTOP_PIDS), each case's failures into its log.
+play_window() {
+  local kind=$1 folder=$2 name
   shift 2
-  read -r display xvfb wm < <(start_display) ||
-    { echo "no display came up" >"$root/log/$kind.display"; exit 1; }
-  export DISPLAY=$display
-  trap "kill $wm $xvfb 2>/dev/null" EXIT
   trap 'exit 1' TERM INT
   trap '' PIPE  # an input gone away is told by send
-  pids="$xvfb $wm"
-  if [ "$kind" = wine ]; then
-    apply_scale "$display_scale" wine
-    wineserver -k 2>/dev/null || true
-    wineserver -p
-    pids+=" $(wine_server_pid)"
-    trap "wineserver -k 2>/dev/null; kill $wm $xvfb 2>/dev/null" EXIT
-  else
-    apply_scale "$display_scale"
-  fi
   # One xdotool for all the input, through two pipes: commands in, and its
   # answers out line by line.
   local fifo=$root/input.$kind xin xout
@@ -267,7 +261,7 @@ run_window() {
   exec {xin}>"$fifo.in" {xout}<"$fifo.out"
   for name; do
     run_case "$kind" "$folder" "$root/cases/$name" "$root/$results/$name/$kind" \
-      "$xin $xout $fifo.clicks $pids" >"$root/log/$kind/$name"
+      "$xin $xout $fifo.clicks $DESKTOP_PIDS" >"$root/log/$kind/$name"
   done
 }
 
@@ -285,6 +279,36 @@ compare_windows() {
   done
 }
 
+# What stays the same for the whole run, in ROOT; the functions above take the
+# rest as arguments.
+load_run() {
+  root=$1
+  layout_file=$root/layout
+  dialog_title=$(window_title "$layout_file")
+  declare -gA setting_lines=()
+  local n name
+  while read -r n name; do
+    setting_lines[$name]=$n
+  done < <(awk '$1 == "Setting" { print $2, $3 }' "$layout_file")
+}
+
+# Run by the helper below for each window, on a display of its own:
+#   dialog_scenarios.sh --play KIND FOLDER ROOT SCALE NAME...
+if [ "${1:-}" = --play ]; then
+  load_run "$4"
+  readonly display_scale=$5
+  read -r cursor_x cursor_y < <(screen_centre)
+  play_window "$2" "$3" "${@:6}"
+  exit 0
+fi
+
+scenarios=$1 layout_tool=$2
+shift 2
+root=$(mktemp -d)
+workers=()
+trap 'kill "${workers[@]}" 2>/dev/null; wait; rm -rf "$root"' EXIT
+"$layout_tool" >"$root/layout"
+load_run "$root"
 names=()
 while IFS= read -r name; do names+=("$name"); done < <(awk '$1 == "case" { print $2 }' "$scenarios")
 mkdir -p "$root/cases"
@@ -294,7 +318,8 @@ for window_folder in "$@"; do
   kind=${window_folder%%=*}
   kinds+=("$kind")
   mkdir -p "$root/log/$kind"
-  run_window "$kind" "${window_folder#*=}" "${names[@]}" &
+  "$desktop" $([ "$kind" = wine ] && echo --wine) --scale "${SCALE:-1}" \
+    "$here/$(basename "$0")" --play "$kind" "${window_folder#*=}" "$root" "${SCALE:-1}" "${names[@]}" &
   workers+=($!)
 done
 wait "${workers[@]}"

@@ -14,23 +14,20 @@
 set -euo pipefail
 build=$(realpath "$1") buildwin=$(realpath "$2") seed=${3:-742}
 cd "$(dirname "$0")/.."
-source tests/wine_prefix.sh
+# On a display and in a Wine prefix of its own, one server for all the runs
+# below, unless the caller gave them.
+[ -n "${DESKTOP_PIDS:-}" ] && [ -n "${WINEPREFIX:-}" ] ||
+  exec scripts/with-desktop.sh --wine tests/launcher_test.sh "$build" "$buildwin" "$seed"
+source scripts/lib/dialog-window.sh
 tmp=$(mktemp -d)
 # As on a Japanese desktop: cmd reads the batch and writes echo in code page 932.
 export LANG=ja_JP.UTF-8
-source tests/dialog_support.sh
-read -r display xvfb wm < <(start_display) || { echo "launchers: no display came up" >&2; exit 1; }
-export DISPLAY=$display
 presser=
-stop_wine() {
-  wine_prefix_done
-  kill $presser "$wm" "$xvfb" 2>/dev/null || true
+stop() {
+  kill $presser 2>/dev/null || true
   rm -rf "$tmp"
 }
-trap stop_wine EXIT
-# One server for all the runs below, bound to this display.
-wineserver -k 2>/dev/null || true
-wineserver -p 2>/dev/null || true
+trap stop EXIT
 # Presses OK (Enter) in every dialog titled TITLE that shows, once it and the
 # programs PIDS (the display's, Wine's server) are idle, for as long as the
 # test runs.
@@ -44,7 +41,7 @@ press_ok() {
     sleep 0.1
   done
 }
-press_ok "$(window_title <("$build/t742layout"))" "$xvfb $wm $(wine_server_pid)" &
+press_ok "$(window_title <("$build/t742layout"))" "$DESKTOP_PIDS" &
 presser=$!
 direct="$tmp/direct"
 mkdir -p "$direct"

@@ -5,10 +5,12 @@
 # it, the readme read as code page 932. Every file's name begins with t742.
 #   tests/package_test.sh ZIP VERSION VERINFO.EXE
 set -euo pipefail
-zip=$1 version=$2 verinfo=$3
-source "$(dirname "$0")/wine_prefix.sh"
+zip=$(realpath "$1") version=$2 verinfo=$(realpath "$3")
+# In a Wine prefix of its own, unless the caller gave one.
+[ -n "${DESKTOP_PIDS:-}" ] && [ -n "${WINEPREFIX:-}" ] ||
+  exec "$(dirname "$0")/../scripts/with-desktop.sh" --wine "$0" "$zip" "$version" "$verinfo"
 tmp=$(mktemp -d)
-trap 'wine_prefix_done; rm -rf "$tmp"' EXIT
+trap 'rm -rf "$tmp"' EXIT
 dir="$tmp/外部変形 t742"
 mkdir -p "$dir"
 unzip -q "$zip" -d "$dir"

@@ -1,10 +1,25 @@
 // Prints the dialog's declared layout, one control a line, for the tests that
 // drive the real windows:  NAME PAGE X Y WIDTH HEIGHT  (client area pixels),
-// then the client area's size, the list rows' height and, as "Title TEXT",
-// the window's title (code page 932).
+// then the client area's size, the list rows' height, as "Title TEXT" the
+// window's title (code page 932), and as "Setting LINE NAME" what each line
+// of the settings file t742.dat holds, so that a test can name a setting
+// rather than count lines.
 #include <cstdio>
 
 #include "Unit1/Layout.h"
+
+namespace {
+
+// The settings file's lines in the order the form reads and writes them.
+constexpr const char* kSettingsLines[] = {
+    "LastPointX",     "LastPointY",  "ColorIndex", "UseRgbColor",  "RgbColor",        "LineWidth",
+    "EditA1",         "EditA2",      "EditA3",     "EditA4",       "EditA5",          "EditA6",
+    "RBA1",           "RBA2",        "CBA1",       "EditB1",       "EditB2",          "EditB3",
+    "EditB4",         "EditB5",      "EditB6",     "EditB7",       "EditB8",          "RBB1",
+    "RBB2",           "CBB1",        "LastRadius", "LastFlatness", "LastInnerRadius", "LastTilt",
+    "LastStartAngle", "LastArcAngle"};
+
+}  // namespace
 
 int main() {
     for (const Unit1::ControlLayout& c : Unit1::kForm1Layout) {
@@ -14,5 +29,7 @@ int main() {
     std::printf("ClientArea -1 0 0 %d %d\n", Unit1::kClientWidth, Unit1::kClientHeight);
     std::printf("RowHeight -1 0 0 0 %d\n", Unit1::kListRowHeight);
     std::printf("Title %s\n", Unit1::kFormCaption);
+    int line = 0;
+    for (const char* name : kSettingsLines) std::printf("Setting %d %s\n", ++line, name);
     return 0;
 }

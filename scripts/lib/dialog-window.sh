@@ -1,54 +1,17 @@
-# Shared by the tests and pictures of the real windows: sourced, not run.
-# Every function is told what it works on by its arguments.
+# Finding the dialog's window on a virtual display (scripts/with-desktop.sh)
+# and the places of its controls, for the tests and pictures of the real
+# windows: sourced, not run. It defines functions and nothing else; each is
+# told what it works on by its arguments, and works on the display in DISPLAY.
 
-# The virtual screen, and where the mouse stands when a window opens: its
-# middle, on which the window is centred.
-readonly screen_width=1024 screen_height=768
-readonly cursor_x=$((screen_width / 2)) cursor_y=$((screen_height / 2))
-# The display scale of this run: SCALE=1.5 is 150 %. The layout's places are
-# those of a 96 dpi screen and are multiplied by it.
-readonly display_scale=${SCALE:-1}
+# Where the mouse stands when a window opens, on which the window is centred:
+# the middle of the screen of DISPLAY. Prints "X Y".
+screen_centre() {
+  xdotool getdisplaygeometry | awk '{ print int($1 / 2), int($2 / 2) }'
+}
 
 # LENGTH at SCALE, rounded: "scaled 96 1.5" is 144.
 scaled() {
   awk -v n="$1" -v s="$2" 'BEGIN { printf "%d\n", n * s + 0.5 }'
-}
-
-# Gives the windows started from now on the display scale SCALE: Qt its scale
-# factor, and with "wine" Wine (its prefix in WINEPREFIX) the screen's DPI.
-apply_scale() {
-  export QT_SCALE_FACTOR=$1
-  [ "${2:-}" = wine ] || return 0
-  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
-    /d "$(scaled 96 "$1")" /f >/dev/null 2>&1
-}
-
-# Starts Xvfb on a display number that no other X server holds (chosen by Xvfb
-# itself) and a window manager, so that windows have frames and a close box as
-# on a desktop; prints "DISPLAY XVFB-PID WM-PID" once the manager is up, and
-# nothing when it does not come up. Without -noreset the server resets
-# whenever its last client leaves and refuses a program that connects then.
-start_display() {
-  local fd xvfb wm
-  fd=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "${screen_width}x${screen_height}x24" -nolisten tcp -noreset \
-    3>"$fd" >/dev/null 2>&1 &
-  xvfb=$!
-  until [ -s "$fd" ]; do kill -0 "$xvfb" 2>/dev/null || return 1; sleep 0.02; done
-  local display=:$(cat "$fd")
-  rm -f "$fd"
-  DISPLAY=$display openbox --sm-disable >/dev/null 2>&1 &
-  wm=$!
-  local i
-  for ((i = 0; i < 500; i++)); do
-    if DISPLAY=$display xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
-      echo "$display $xvfb $wm"
-      return 0
-    fi
-    sleep 0.02
-  done
-  kill "$wm" "$xvfb" 2>/dev/null
-  return 1
 }
 
 # The dialog's title, as t742layout prints it into LAYOUT.
