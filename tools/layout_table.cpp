@@ -7,19 +7,7 @@
 #include <cstdio>
 
 #include "Unit1/Layout.h"
-
-namespace {
-
-// The settings file's lines in the order the form reads and writes them.
-constexpr const char* kSettingsLines[] = {
-    "LastPointX",     "LastPointY",  "ColorIndex", "UseRgbColor",  "RgbColor",        "LineWidth",
-    "EditA1",         "EditA2",      "EditA3",     "EditA4",       "EditA5",          "EditA6",
-    "RBA1",           "RBA2",        "CBA1",       "EditB1",       "EditB2",          "EditB3",
-    "EditB4",         "EditB5",      "EditB6",     "EditB7",       "EditB8",          "RBB1",
-    "RBB2",           "CBB1",        "LastRadius", "LastFlatness", "LastInnerRadius", "LastTilt",
-    "LastStartAngle", "LastArcAngle"};
-
-}  // namespace
+#include "Unit1/SettingsFile.h"
 
 int main() {
     for (const Unit1::ControlLayout& c : Unit1::kForm1Layout) {
@@ -30,6 +18,7 @@ int main() {
     std::printf("RowHeight -1 0 0 0 %d\n", Unit1::kListRowHeight);
     std::printf("Title %s\n", Unit1::kFormCaption);
     int line = 0;
-    for (const char* name : kSettingsLines) std::printf("Setting %d %s\n", ++line, name);
+    for (const std::string& name : Unit1::SettingsLineNames())
+        std::printf("Setting %d %s\n", ++line, name.c_str());
     return 0;
 }
