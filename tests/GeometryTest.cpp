@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 
 #include "MyFunc/Geometry.h"
 
@@ -67,4 +68,43 @@ TEST(CircleThrough3Points, DegenerateInputClearsOutputs) {
     EXPECT_EQ(cx + cy + r + s + e, 0);
     EXPECT_FALSE(ccw);
     EXPECT_FALSE(CircleThrough3Points(1, 1, 1, 1, 5, 0, cx, cy, r, s, e, ccw));
+}
+
+TEST(CircleThrough3Points, RandomCirclesGiveBackCentreRadiusAndArc) {
+    // Three points of a random circle, in turn a tenth of a radian apart at
+    // least, taken counter-clockwise or clockwise: the circle and the arc from
+    // the first point through the second to the third come back.
+    std::mt19937 rng(742);
+    auto uniform = [&rng](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(rng);
+    };
+    auto angleNear = [](double a, double b, double tol) {
+        return std::fabs(std::remainder(a - b, kTwoPi)) <= tol;
+    };
+    for (int i = 0; i < 5000; ++i) {
+        const double r = std::pow(10.0, uniform(-1, 3));
+        const double x0 = uniform(-1000, 1000), y0 = uniform(-1000, 1000);
+        const double t1 = uniform(0, kTwoPi), d1 = uniform(0.1, kTwoPi - 0.2);
+        const double t[3] = {t1, t1 + d1, t1 + d1 + uniform(0.1, kTwoPi - 0.1 - d1)};
+        const bool counterClockwise = rng() % 2 == 0;
+        double x[3], y[3];
+        for (int k = 0; k < 3; ++k) {
+            const double a = t[counterClockwise ? k : 2 - k];
+            x[k] = x0 + r * std::cos(a);
+            y[k] = y0 + r * std::sin(a);
+        }
+        double cx, cy, radius, start, end;
+        bool ccw;
+        ASSERT_TRUE(CircleThrough3Points(x[0], y[0], x[1], y[1], x[2], y[2], cx, cy, radius, start,
+                                         end, ccw))
+            << i;
+        const double tol = 1e-9 * (std::fabs(x0) + std::fabs(y0) + r);
+        EXPECT_NEAR(cx, x0, tol) << i;
+        EXPECT_NEAR(cy, y0, tol) << i;
+        EXPECT_NEAR(radius, r, tol) << i;
+        EXPECT_EQ(ccw, counterClockwise) << i;
+        EXPECT_TRUE(angleNear(start, t[0], tol / r) && angleNear(end, t[2], tol / r))
+            << i << ": " << start << " " << end;
+        for (double a : {start, end}) EXPECT_TRUE(a >= 0 && a <= kTwoPi) << i << ": " << a;
+    }
 }
