@@ -139,6 +139,7 @@ TEST(EndToEnd, NothingToDrawWritesHq) {
 TEST(EndToEnd, HostileFilesNeverBreakARun) {
     std::mt19937 rng(7);
     std::vector<std::string> inputs = {
+        "",  // an empty exchange file and an empty settings file
         std::string("\0\0hp1 1 2\0\r\n\0", 14),
         "hp1 10 20\r\n" + std::string(10 * 1024 * 1024, 'a') + "\r\nhp2 3 4\r\n",
         "hp1 \x82\r\nhp2 1 \x82",  // truncated double-byte characters
