@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <cstdio>
 
 #include "JwwGaibu/ExchangeReader.h"
 #include "JwwGaibu/HostState.h"
@@ -87,10 +86,9 @@ void Put(Bits& b, const EntityRef& r) {
 }
 
 std::string Line(const char* name, size_t count, uint64_t hash) {
-    char buf[96];
-    std::snprintf(buf, sizeof buf, "%s %zu %016llx", name, count,
-                  static_cast<unsigned long long>(hash));
-    return buf;
+    std::string line = std::string(name) + " " + std::to_string(count) + " ";
+    for (int shift = 60; shift >= 0; shift -= 4) line += "0123456789abcdef"[(hash >> shift) & 15];
+    return line;
 }
 
 template <typename T>
