@@ -19,7 +19,7 @@ void Expect(const std::vector<std::string>& got, const std::vector<std::string>&
     for (size_t i = 0; i < got.size() || i < want.size(); ++i)
         std::fprintf(stderr, "%-48s %s\n", i < got.size() ? got[i].c_str() : "",
                      i < want.size() ? want[i].c_str() : "");
-    std::fprintf(stderr, "the lists read %s differ from the file's (left)\n", how);
+    std::fprintf(stderr, "the lists read %s (left) differ from the file's (right)\n", how);
     std::abort();
 }
 
