@@ -187,3 +187,21 @@ TEST(LazyReader, OffsetsBeyondFourGibibytesKeepTheirPlace) {
     EXPECT_EQ(offsets[4999], 4999u);
     for (size_t i = 0; i < 6; ++i) EXPECT_EQ(offsets[5000 + i], values[i]);
 }
+
+TEST(LazyReader, EntityOrderCountsAcrossItsChunks) {
+    // Past 65536 entities the types go on in a second chunk; every index is
+    // still the count of the entities of its type before it.
+    JwwGaibu::EntityOrderList order;
+    std::mt19937 rng(5);
+    std::vector<JwwGaibu::EntityRef> expected;
+    int32_t counts[16] = {};
+    for (int i = 0; i < 70000; ++i) {
+        const auto type = static_cast<JwwGaibu::EntityType>(1 + rng() % 15);
+        order.Append(type);
+        expected.push_back({type, counts[type]++});
+    }
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const JwwGaibu::EntityRef r = order[i];
+        ASSERT_TRUE(r.Type == expected[i].Type && r.Index == expected[i].Index) << i;
+    }
+}
