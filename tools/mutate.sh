@@ -126,8 +126,11 @@ restore() {
 trap restore EXIT
 trap 'restore; exit 130' INT TERM
 
+# In a subshell of its own, so that a suite a mutant crashes is reported in
+# the results, not by the shell.
 suite() {
-  timeout "$limit" "$bld/tests/t742_tests" --gtest_filter="$filter" >"$work/suite.log" 2>&1
+  (timeout "$limit" "$bld/tests/t742_tests" --gtest_filter="$filter" >"$work/suite.log" 2>&1
+   exit $?) 2>/dev/null
 }
 
 cmake -S "$src" -B "$bld" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
