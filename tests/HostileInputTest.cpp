@@ -4,6 +4,7 @@
 
 #include "JwwGaibu/ExchangeReader.h"
 #include "JwwGaibu/HostState.h"
+#include "MyFunc/Files.h"
 #include "MyFunc/WriteFaults.h"
 #include "TestSupport.h"
 #include "Unit1/Form.h"
@@ -110,6 +111,17 @@ TEST(HostileInput, FailingWritesKeepTheListsAndSettings) {
                 << step;  // empty edits: no figure
         EXPECT_EQ(dir.Entries().size(), failed == 3 ? 3u : 4u)
             << "no temporary file, step " << step;
+    }
+}
+
+TEST(HostileInput, WritesOfManyPiecesAreWhole) {
+    // Files are written a mebibyte at a time.
+    for (size_t size : {size_t{0}, size_t{1} << 20, (size_t{1} << 20) + 1, (size_t{3} << 20) + 5}) {
+        TempDir dir;
+        std::string bytes(size, '\0');
+        for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7 % 251);
+        ASSERT_TRUE(MyFunc::WriteFileAtomic(dir.File("big"), bytes)) << size;
+        EXPECT_TRUE(dir.Read("big") == bytes) << size;
     }
 }
 
