@@ -32,6 +32,36 @@ TEST(Rotation, DegreesAndRadians) {
     EXPECT_EQ(RotatedPointY(2, 1, 1, 1, kPi), y);
 }
 
+TEST(Rotation, RandomRotationsKeepTheDistanceAndTurnByTheAngle) {
+    std::mt19937 rng(7);
+    auto uniform = [&rng](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(rng);
+    };
+    for (int i = 0; i < 2000; ++i) {
+        const double cx = uniform(-1000, 1000), cy = uniform(-1000, 1000);
+        const double r = uniform(0.1, 1000), from = uniform(0, kTwoPi), turn = uniform(-7, 7);
+        double x, y, xd, yd;
+        RotatePoint(cx + r * std::cos(from), cy + r * std::sin(from), cx, cy, turn, x, y);
+        RotatePointDeg(cx + r * std::cos(from), cy + r * std::sin(from), cx, cy, turn * 180 / kPi,
+                       xd, yd);
+        const double tol = 1e-12 * (std::fabs(cx) + std::fabs(cy) + r);
+        EXPECT_NEAR(PointDistance(cx, cy, x, y), r, tol) << i;
+        EXPECT_NEAR(std::remainder(DirectionAngle(x - cx, y - cy) - from - turn, kTwoPi), 0,
+                    tol / r)
+            << i;
+        EXPECT_NEAR(xd, x, tol) << i;
+        EXPECT_NEAR(yd, y, tol) << i;
+        EXPECT_EQ(RotatedPointY(cx + r * std::cos(from), cy + r * std::sin(from), cx, cy, turn), y);
+        // The same point at r along a line through the centre in direction
+        // `from + turn`, offset by h across it.
+        const double h = uniform(-100, 100), a = from + turn;
+        EXPECT_NEAR(PointLineDistance(cx, cy, cx + std::cos(a), cy + std::sin(a),
+                                      x - h * std::sin(a), y + h * std::cos(a)),
+                    std::fabs(h), tol + 1e-12 * std::fabs(h))
+            << i;
+    }
+}
+
 TEST(PointLineDistance, LineAndDegenerateLine) {
     EXPECT_NEAR(PointLineDistance(0, 0, 10, 0, 5, -3), 3, 1e-15);
     EXPECT_EQ(PointLineDistance(2, 2, 2, 2, 7, 5), 3);
