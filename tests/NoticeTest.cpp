@@ -139,6 +139,9 @@ TEST(Notice, DialogOkExplainsWhatItsValuesCannotDraw) {
          "「abc」は数値として読めません。半角数字で入力してください。"},
         {"2", [](Unit1::TForm1& f) { f.EditB2.Text = "0 5"; },
          "「0 5」は数値として読めません。半角数字で入力してください。"},
+        // Quoted up to 16 bytes, in whole characters.
+        {"2", [](Unit1::TForm1& f) { f.EditB2.Text = Cp932("ｂｂｂｂｂｂｂｂｂ"); },
+         "「ｂｂｂｂｂｂｂｂ」は数値として読めません。半角数字で入力してください。"},
         {"2", [](Unit1::TForm1& f) { f.EditB2.Text = "0"; },
          "偏平率が 0 です。ダイアログで 0 より大きい偏平率を入力してください。"},
         {"1", [](Unit1::TForm1& f) { f.EditA1.Text = ""; },
