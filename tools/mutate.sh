@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A mutation run: puts one small fault at a time into the core's sources,
-# builds the tests on it and runs the Linux suite, to find faults the suite
-# lets through. The faults, tried in this order at every place they fit:
+# builds the tests on it and runs the Linux suite (the release build's
+# t742_tests, without sanitizers: a fault only they see survives here), to
+# find faults the suite lets through. The faults, tried in this order at every place they fit:
 #   a comparison flipped   <  <=  >  >=  ==  !=   (< to <=, <= to <, ...)
 #   an operator swapped    + and -, * and /, && and ||
 #   a "!" dropped
@@ -14,8 +15,8 @@
 # Usage: tools/mutate.sh [FILE...]
 #   FILE: sources to mutate, relative to the repository (default: every .cpp
 #   and .h of MyFunc, JwwGaibu, Unit1 and figures).
-#   MUTATE_EVERY=N   tries every Nth place only (default 8: about 300 mutants
-#                    of the core, an hour or two; 1 tries all of its 2500)
+#   MUTATE_EVERY=N   tries every Nth place only (default 8: about 320 mutants
+#                    of the core, some hours; 1 tries all of its 2500)
 #   MUTATE_TIMEOUT=S the suite's time limit per mutant (default 120 s)
 #   MUTATE_FILTER=F  a GoogleTest filter for build/tests/t742_tests (default *)
 #   MUTATE_LIST=1    only lists the places, and builds nothing
@@ -28,6 +29,7 @@
 # "same code" means that no object file changed: the line is not compiled on
 # Linux, or the compiler made the same code of it.
 set -euo pipefail
+export LC_ALL=C  # one collation for sort and join
 root=$(cd "$(dirname "$0")/.." && pwd)
 work=$root/build-mutate
 src=$work/src
