@@ -56,6 +56,19 @@ TEST(EndToEnd, EveryModeAndStep) {
                                         {"10", "0", "270"},
                                         {"1", "40", "20"},
                                         {"0", "40", "20", "0", "90"}};
+    // The picked point each step reads last, where t742.dat remembers the
+    // figure: points 1 and 2 of a circle, then its hole, then its two
+    // directions; three points and a hole; two corners, a hole, two directions.
+    const int lastPoint[9][6] = {{},
+                                 {0, 2, 1, 1, 3, 2},
+                                 {0, 4, 1, 1, 3, 4},
+                                 {0, 2, 1, 1, 3, 2},
+                                 {0, 4, 1, 1, 3, 4},
+                                 {0, 4, 1, 1, 3, 4},
+                                 {0, 4, 1, 1, 3, 4},
+                                 {0, 3, 1, 1, 4, 3},
+                                 {0, 5, 1, 1, 4, 5}};
+    const Lines pointX{"", "0", "10", "7", "10", "5"}, pointY{"", "0", "4", "2", "2", "4"};
     for (int mode = 1; mode <= 8; ++mode) {
         for (int step = 1; step <= 5; ++step) {
             Installed t;
@@ -70,7 +83,12 @@ TEST(EndToEnd, EveryModeAndStep) {
             EXPECT_TRUE(WellFormed(out)) << mode << " " << step;
             EXPECT_EQ(out.at(0), "lc2") << "the host's own first colour";
             EXPECT_EQ(out.at(1), "lw3");
-            EXPECT_EQ(SplitCrLf(t.Read("t742.dat")).size(), 32u);
+            const Lines settings = SplitCrLf(t.Read("t742.dat"));
+            ASSERT_EQ(settings.size(), 32u);
+            const int last = lastPoint[mode][step];
+            EXPECT_EQ(Lines(settings.begin(), settings.begin() + 2),
+                      (Lines{pointX[last], pointY[last]}))
+                << mode << " " << step;
         }
     }
 }
@@ -139,6 +157,7 @@ TEST(EndToEnd, NothingToDrawWritesHq) {
 TEST(EndToEnd, HostileFilesNeverBreakARun) {
     std::mt19937 rng(7);
     std::vector<std::string> inputs = {
+        "",  // an empty exchange file and an empty settings file
         std::string("\0\0hp1 1 2\0\r\n\0", 14),
         "hp1 10 20\r\n" + std::string(10 * 1024 * 1024, 'a') + "\r\nhp2 3 4\r\n",
         "hp1 \x82\r\nhp2 1 \x82",  // truncated double-byte characters

@@ -2,9 +2,21 @@
 // bytes, and every file it writes is either complete or the previous one.
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 #include "JwwGaibu/ExchangeReader.h"
 #include "JwwGaibu/HostState.h"
+#include "MyFunc/Files.h"
 #include "MyFunc/WriteFaults.h"
+#include "ReaderDigest.h"
 #include "TestSupport.h"
 #include "Unit1/Form.h"
 #include "Unit1/HeadlessPlatform.h"
@@ -37,6 +49,45 @@ TEST(HostileInput, TruncatedDoubleByteCharacters) {
     EXPECT_EQ(HostState.Blocks[1].Name, "end");
     EXPECT_EQ(HostState.PickedPoints[1].Y, 4);
 }
+
+#ifndef _WIN32
+TEST(HostileInput, ExchangeFileThatIsAPipe) {
+    // Not a regular file: read into memory that grows as the bytes come.
+    TempDir dir;
+    std::string bytes = "hp1 1 2\r\n";
+    for (int i = 0; i < 3000; ++i) bytes += "ci " + std::to_string(i) + " 2 3\r\n";
+    dir.Write("JWC_TEMP.TXT", bytes);
+    JwwGaibu::InitHostState();
+    ASSERT_TRUE(JwwGaibu::ReadExchangeFile(dir.File("JWC_TEMP.TXT")));
+    const std::vector<std::string> expected = ReaderDigests();
+
+    const std::string pipe = dir.File("pipe");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    // Opened for reading too, so that the bytes outlast the reader's first look
+    // at the file; closed once it has read them, which ends its reading.
+    const int fd = ::open(pipe.c_str(), O_RDWR);
+    ASSERT_GE(fd, 0);
+    std::thread writer([fd, &bytes] {
+        for (size_t done = 0; done < bytes.size();) {
+            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+            if (n <= 0) break;
+            done += static_cast<size_t>(n);
+        }
+        int unread = 1;
+        for (int i = 0; i < 10000 && unread > 0; ++i) {
+            if (::ioctl(fd, FIONREAD, &unread) != 0) break;
+            if (unread > 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        ::close(fd);
+    });
+    JwwGaibu::InitHostState();
+    const bool read = JwwGaibu::ReadExchangeFile(pipe);
+    writer.join();
+    EXPECT_TRUE(read);
+    EXPECT_EQ(ReaderDigests(), expected);
+    JwwGaibu::ReleaseHostState();
+}
+#endif
 
 TEST(HostileInput, HugeLinesAndFieldCounts) {
     Installed t;
@@ -110,6 +161,17 @@ TEST(HostileInput, FailingWritesKeepTheListsAndSettings) {
                 << step;  // empty edits: no figure
         EXPECT_EQ(dir.Entries().size(), failed == 3 ? 3u : 4u)
             << "no temporary file, step " << step;
+    }
+}
+
+TEST(HostileInput, WritesOfManyPiecesAreWhole) {
+    // Files are written a mebibyte at a time.
+    for (size_t size : {size_t{0}, size_t{1} << 20, (size_t{1} << 20) + 1, (size_t{3} << 20) + 5}) {
+        TempDir dir;
+        std::string bytes(size, '\0');
+        for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 7 % 251);
+        ASSERT_TRUE(MyFunc::WriteFileAtomic(dir.File("big"), bytes)) << size;
+        EXPECT_TRUE(dir.Read("big") == bytes) << size;
     }
 }
 

@@ -1,49 +1,51 @@
-// The entity lists are read from their lines on demand; every element must
-// read exactly as the reader that filled records at once gave it.
+// The entity lists are read from their lines on demand. What they give for
+// the frozen corpus is recorded in tests/corpus/reader-digests.txt; a file
+// read whole, line by line and without its inner CRs must give the same.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <random>
+#include <sstream>
 
 #include "JwwGaibu/ExchangeReader.h"
 #include "JwwGaibu/HostState.h"
 #include "JwwGaibu/Tokenizer.h"
 #include "MyFunc/Files.h"
+#include "ReaderDigest.h"
 #include "TestSupport.h"
 #include "bench/HostFile.h"
-#include "oracle/CompareLists.h"
 
 using namespace t742test;
-using namespace t742oracle;
 
 namespace {
 
-// Read from a file, and line by line as the host stand-in reads an answer.
-void ExpectSameAsEager(const std::string& bytes, const std::string& what) {
+// The file's digests, with whether it was read to its end first; the same
+// bytes line by line and without inner CRs must read alike.
+std::vector<std::string> ReadEveryWay(const std::string& bytes, const std::string& what) {
     TempDir t;
     t.Write("JWC_TEMP.TXT", bytes);
-    EagerState eager = FreshEagerState();
-    const bool eagerOk = EagerReadFile(t.File("JWC_TEMP.TXT"), eager);
     JwwGaibu::InitHostState();
-    EXPECT_EQ(JwwGaibu::ReadExchangeFile(t.File("JWC_TEMP.TXT")), eagerOk) << what;
-    EXPECT_EQ(DifferenceFromHostState(eager), "") << what << " (file)";
+    std::vector<std::string> read{std::string("read ") +
+                                  (JwwGaibu::ReadExchangeFile(t.File("JWC_TEMP.TXT")) ? "1" : "0")};
+    const std::vector<std::string> digests = ReaderDigests();
+    read.insert(read.end(), digests.begin(), digests.end());
 
-    eager = FreshEagerState();
+    ParseLineByLine(bytes);
+    EXPECT_EQ(ReaderDigests(), digests) << what << " (line by line)";
+    t.Write("JWC_TEMP.TXT", WithoutInnerCrs(bytes));
     JwwGaibu::InitHostState();
-    for (size_t from = 0; from <= bytes.size();) {
-        size_t lf = bytes.find('\n', from);
-        if (lf == std::string::npos) lf = bytes.size();
-        const std::string_view line(bytes.data() + from, lf - from);
-        EagerParseLine(line, eager);
-        JwwGaibu::ParseExchangeLines(line);
-        from = lf + 1;
-    }
-    EXPECT_EQ(DifferenceFromHostState(eager), "") << what << " (lines)";
+    JwwGaibu::ReadExchangeFile(t.File("JWC_TEMP.TXT"));
+    EXPECT_EQ(ReaderDigests(), digests) << what << " (without inner CRs)";
     JwwGaibu::ReleaseHostState();
+    return read;
 }
 
 // Lines of every row kind with numbers that make points meet, odd numbers,
-// quotes, "=", tabs, control bytes, double-byte characters and CRs.
+// quotes, "=", tabs, control bytes, double-byte characters and CRs. Part of
+// the frozen corpus: the recorded digests hold for exactly the bytes it makes.
 std::string RandomHostFile(uint32_t seed, int lines) {
     static const char* const kKeywords[] = {
         "",    "",    "",         "ci",  "ch",  "cv",      "cs",       "cr",  "co",
@@ -97,21 +99,45 @@ std::string RandomHostFile(uint32_t seed, int lines) {
 
 }  // namespace
 
-TEST(LazyReader, ListsReadAsTheEagerReaderGaveThem) {
+TEST(LazyReader, ListsReadAsRecorded) {
+    // The corpus: its files, and random files made by the generator above,
+    // which is frozen with it.
+    std::map<std::string, std::string> corpus;
     for (const auto& entry :
-         std::filesystem::directory_iterator(T742_SOURCE_DIR "/fuzz/corpus/exchange")) {
-        std::string bytes;
-        ASSERT_TRUE(MyFunc::ReadFileBytes(entry.path().string(), bytes));
-        ExpectSameAsEager(bytes, entry.path().string());
+         std::filesystem::directory_iterator(T742_SOURCE_DIR "/tests/corpus/exchange")) {
+        ASSERT_TRUE(
+            MyFunc::ReadFileBytes(entry.path().string(), corpus[entry.path().filename().string()]));
     }
-    ExpectSameAsEager(bench::HostFile(30000), "benchmark file");
     for (uint32_t seed = 1; seed <= 40; ++seed)
-        ExpectSameAsEager(RandomHostFile(seed, 400), "random file " + std::to_string(seed));
-    // A Ctrl-Z at a line start ends the file; the entities before it stay.
-    ExpectSameAsEager(
-        "1 2 3 4\r\nci 0 0 5\r\n\x1a"
-        "ci 1 1 1\r\n",
-        "Ctrl-Z");
+        corpus["random-" + std::to_string(seed)] = RandomHostFile(seed, 400);
+    corpus["random-large"] = RandomHostFile(41, 30000);
+
+    std::map<std::string, std::vector<std::string>> recorded;
+    std::ifstream in(T742_SOURCE_DIR "/tests/corpus/reader-digests.txt");
+    for (std::string line; std::getline(in, line);) {
+        const size_t blank = line.find(' ');
+        if (!line.empty() && line[0] != '#')
+            recorded[line.substr(0, blank)].push_back(line.substr(blank + 1));
+    }
+    EXPECT_EQ(recorded.size(), corpus.size())
+        << "a case without digests, or digests without a case";
+
+    // T742_RECORD_DIGESTS=FILE writes what this reader gives, for a change
+    // that is meant to alter what it reads.
+    std::ostringstream table;
+    table << "# CASE PART COUNT DIGEST: what the exchange reader gives for each case of\n"
+             "# LazyReader.ListsReadAsRecorded (the files of exchange/, the random files)\n";
+    for (const auto& [name, bytes] : corpus) {
+        const std::vector<std::string> read = ReadEveryWay(bytes, name);
+        for (const std::string& part : read) table << name << ' ' << part << '\n';
+        EXPECT_EQ(read, recorded[name]) << name;
+    }
+    if (const char* path = std::getenv("T742_RECORD_DIGESTS")) {
+        ASSERT_TRUE(MyFunc::WriteFileAtomic(path, table.str()));
+    }
+
+    // The benchmark's file, which is not frozen: read alike every way.
+    ReadEveryWay(bench::HostFile(30000), "benchmark file");
 }
 
 TEST(LazyReader, LineShapeAgreesWithTheTokenizer) {
@@ -160,4 +186,22 @@ TEST(LazyReader, OffsetsBeyondFourGibibytesKeepTheirPlace) {
     ASSERT_EQ(offsets.size(), 5006u);
     EXPECT_EQ(offsets[4999], 4999u);
     for (size_t i = 0; i < 6; ++i) EXPECT_EQ(offsets[5000 + i], values[i]);
+}
+
+TEST(LazyReader, EntityOrderCountsAcrossItsChunks) {
+    // Past 65536 entities the types go on in a second chunk; every index is
+    // still the count of the entities of its type before it.
+    JwwGaibu::EntityOrderList order;
+    std::mt19937 rng(5);
+    std::vector<JwwGaibu::EntityRef> expected;
+    int32_t counts[16] = {};
+    for (int i = 0; i < 70000; ++i) {
+        const auto type = static_cast<JwwGaibu::EntityType>(1 + rng() % 15);
+        order.Append(type);
+        expected.push_back({type, counts[type]++});
+    }
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const JwwGaibu::EntityRef r = order[i];
+        ASSERT_TRUE(r.Type == expected[i].Type && r.Index == expected[i].Index) << i;
+    }
 }

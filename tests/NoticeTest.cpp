@@ -63,6 +63,10 @@ TEST(Notice, SaysWhatWasWrongAndWhatToDo) {
         {{"4", "3", "0", "10", "20"},
          line3,
          "半径が 0 以下です。0 より大きい半径を半角数字で入力してください。"},
+        // Smaller than the host draws.
+        {{"1", "3", "0.000000005"},
+         line3,
+         "半径が 0 以下です。0 より大きい半径を半角数字で入力してください。"},
         {{"7", "3", "1", "40", "40"},
          line3,
          "内側円半径が半径以上です。半径より小さい正の内側円半径を半角数字で入力してください。"},
@@ -125,6 +129,11 @@ TEST(Notice, DialogOkExplainsWhatItsValuesCannotDraw) {
          "内側円半径が半径以上です。ダイアログで半径より小さい正の内側円半径を入力してください。"},
         {"2", [](Unit1::TForm1& f) { f.EditB2.Text = "abc"; },
          "「abc」は数値として読めません。半角数字で入力してください。"},
+        {"2", [](Unit1::TForm1& f) { f.EditB2.Text = "0 5"; },
+         "「0 5」は数値として読めません。半角数字で入力してください。"},
+        // Quoted up to 16 bytes, in whole characters.
+        {"2", [](Unit1::TForm1& f) { f.EditB2.Text = Cp932("ｂｂｂｂｂｂｂｂｂ"); },
+         "「ｂｂｂｂｂｂｂｂ」は数値として読めません。半角数字で入力してください。"},
         {"2", [](Unit1::TForm1& f) { f.EditB2.Text = "0"; },
          "偏平率が 0 です。ダイアログで 0 より大きい偏平率を入力してください。"},
         {"1", [](Unit1::TForm1& f) { f.EditA1.Text = ""; },

@@ -149,4 +149,5 @@ TEST(FloatToTextTrimmed, AxisAngleLabel) {
     EXPECT_EQ(FloatToTextTrimmed(12, 6, true, 1234567.123456789), "1234567.123460");
     EXPECT_EQ(FloatToTextTrimmed(12, 6, false, 123456789012.7), "123456789013");
     EXPECT_EQ(FloatToTextTrimmed(12, 6, false, 1e13), "1.00000000000E13");
+    EXPECT_EQ(FloatToTextTrimmed(12, 6, false, 999999999999.7), "1.00000000000E12");
 }
