@@ -215,7 +215,8 @@ TYPED
   # Without t742.exe, the host must show why nothing was drawn.
   rm "$dir/t742.exe"
   local expected
-  expected=$(printf 'he%s' "t742.exe がこのバッチファイルと同じフォルダにありません。" | iconv -t CP932)
+  expected=$(printf 'he%s' "t742.exe がこのバッチファイルと同じフォルダにありません。t742.exe をこのバッチファイルと同じフォルダに置いてください。" |
+    iconv -t CP932)
   for launcher in t742_1.bat t742_set.bat; do
     opts=()
     [ "$launcher" = t742_set.bat ] || opts=(--item 2 --pick 1,0,0)
