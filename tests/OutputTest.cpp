@@ -42,13 +42,16 @@ TEST_F(OutputSide, FreshFlagsForceTheFirstCommand) {
     EmitLineWidth(-1);
     ResetOutputState();
     EmitLineColor(7, 0);
-    EXPECT_EQ(Output(), (Lines{"lc1", "lc7", "lw0", "lc7"}));
+    EmitLineWidth(30000);  // the widest the host takes
+    EmitLineWidth(30001);
+    EXPECT_EQ(Output(), (Lines{"lc1", "lc7", "lw0", "lc7", "lw30000", "lw0"}));
 }
 
 TEST_F(OutputSide, MapColorIndex) {
     HostState.DefaultColor = 4;
     EXPECT_EQ(MapColorIndex(0), 4);
     EXPECT_EQ(MapColorIndex(-3), 4);
+    EXPECT_EQ(MapColorIndex(1), 1);
     EXPECT_EQ(MapColorIndex(9), 9);
     EXPECT_EQ(MapColorIndex(10), 101);
     EXPECT_EQ(MapColorIndex(21), 112);

@@ -76,6 +76,8 @@ TEST_F(Reader, Attributes) {
     EXPECT_EQ(h.LayerNames[0 * 16 + 3], "\x8a\x4f\x95\xc7");
     EXPECT_EQ(h.DefaultFontName, "Gothic");
     EXPECT_EQ(h.CurrentFontName, "Other");
+    Parse({"cc9"});  // outside 0..8
+    EXPECT_EQ(h.TextCc, 0);
 }
 
 TEST_F(Reader, EntityOrderAndPolylines) {
@@ -95,24 +97,28 @@ TEST_F(Reader, EntityOrderAndPolylines) {
 }
 
 TEST_F(Reader, CompoundAndTexts) {
-    Parse({"cn0 4 5 0.5 3", "msg", "1 2 3 4", "cs 0 0 1 0 \"hello world\"", "ch 1 2 3 4 text"});
+    Parse({"cn0 4 5 0.5 3", "msg", "1 2 3 4", "cs 0 0 1 0 \"hello world\"", "ch 1 2 3 4 text",
+           "cn10", "cv 1 2 3 4 styled"});
     const auto& h = HostState;
     EXPECT_TRUE(h.Lines.empty());
     ASSERT_EQ(h.Compounds.size(), 1u);
     EXPECT_EQ(h.Compounds[0].Line.X2, 3);
     EXPECT_EQ(h.Compounds[0].Text.Text, "hello world\"");  // only the first quote is dropped
     EXPECT_EQ(h.Compounds[0].Text.TextKind, 2);
-    ASSERT_EQ(h.Texts.size(), 1u);
+    ASSERT_EQ(h.Texts.size(), 2u);
     EXPECT_EQ(h.Texts[0].Text, "text");
     EXPECT_EQ(h.Texts[0].Width, 4);  // free style 0
     EXPECT_EQ(h.Texts[0].Header.Color, 3);
+    EXPECT_EQ(h.Texts[1].Width, 3);  // style 10, the last of the host's ten
+    EXPECT_EQ(h.Texts[1].Header.Color, 2);
 }
 
 TEST_F(Reader, SolidsFromSl) {
     Parse({"sl 0 0 0 0 5 5", "sl 0 0 1 0 1 1 0 1", "sl 0 0 1 0 1 0 1 0", "sl 1 2 3 4", "sl 1 2 3",
-           "se 1 2 3 1 0 0 6.28 100", "so 1 2 3 1 0 0 6.28 1"});
+           "se 1 2 3 1 0 0 6.28 100", "so 1 2 3 1 0 0 6.28 1", "sl 0 0 0 1e-10 7 7"});
     const auto& h = HostState;
-    ASSERT_EQ(h.Solids2.size(), 3u);
+    ASSERT_EQ(h.Solids2.size(), 4u);
+    EXPECT_EQ(h.Solids2[3].X2, 7);  // points 1e-10 apart coincide
     EXPECT_EQ(h.Solids2[0].X2, 5);
     EXPECT_EQ(h.Solids2[1].X2, 1);  // P2 = P3 = P4
     EXPECT_EQ(h.Solids4.size(), 1u);
