@@ -1,6 +1,6 @@
 // The named constructions of each mode, each one step of the one construction
-// route (DrawFigure). Modes 3, 4 and 5 run those of modes 1 and 2 with their
-// own records.
+// route (DrawFigure), and the dispatch from (mode, step) to them. Modes 3, 4
+// and 5 run those of modes 1 and 2 with their own records.
 #include "Unit1/Form.h"
 #include "figures/Figure.h"
 
@@ -16,6 +16,46 @@ const figures::ModeSpec& M(int mode) {
     return *figures::FindMode(mode);
 }
 }  // namespace
+
+void TForm1::RunNamedConstruction(int step, const std::array<double, 4>& n) {
+    const figures::ModeSpec* running = figures::FindMode(Mode);
+    if (running == nullptr) return;
+    // clang-format off
+    switch (running->Mirrors * 10 + step) {  // 13: mode 1 (or a mode mirroring it), step 3
+        case 11: return FullCircleByPoint();
+        case 12: return FullCircleSameAsLast();
+        case 13: return FullCircleByRadius(n[0]);
+        case 14: return FullCircleBy3Points();
+        case 15: return FullEllipseInRectangle();
+        case 16: return FullCircleFromDialog();
+        case 21: return ArcByPoints();
+        case 22: return ArcSameAsLast();
+        case 23: return ArcByNumbers(n[0], n[1], n[2]);
+        case 24: return ArcBy3Points();
+        case 25: return EllipticArcInRectangle();
+        case 26: return ArcFromDialog();
+        case 61: return SplitArcByPoints();
+        case 62: return SplitArcSameAsLast();
+        case 63: return SplitArcByNumbers(n[0], n[1], n[2]);
+        case 64: return SplitArcBy3Points();
+        case 65: return SplitEllipticArcInRectangle();
+        case 66: return SplitArcFromDialog();
+        case 71: return RingByPoints();
+        case 72: return RingSameAsLast();
+        case 73: return RingByNumbers(n[0], n[1]);
+        case 74: return RingBy3Points();
+        case 75: return EllipticRingInRectangle();
+        case 76: return RingFromDialog();
+        case 81: return ArcRingByPoints();
+        case 82: return ArcRingSameAsLast();
+        case 83: return ArcRingByNumbers(n[0], n[1], n[2], n[3]);
+        case 84: return ArcRingBy3Points();
+        case 85: return EllipticArcRingInRectangle();
+        case 86: return ArcRingFromDialog();
+        default: return;
+    }
+    // clang-format on
+}
 
 // Mode 1: full circles and ellipses.
 void TForm1::FullCircleByPoint() {

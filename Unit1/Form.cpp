@@ -132,16 +132,15 @@ void TForm1::ExplainOutcome() {
 
 void TForm1::RunConstruction(int step) {
     Outcome = figures::NotDrawn::None;
-    const figures::ModeSpec* modeSpec = figures::FindMode(Mode);
-    if (modeSpec == nullptr || step < 1 || step > 5) return;
+    if (step < 1 || step > 5) return;
     std::array<double, 4> numbers{};
     for (size_t i = 0; i < numbers.size(); ++i) numbers[i] = TextToFloat(NumberTexts[i]);
-    DrawFigure(*modeSpec, step, numbers);
+    RunNamedConstruction(step, numbers);
 }
 
 void TForm1::RunDialogConstruction() {
     Outcome = figures::NotDrawn::None;
-    if (const figures::ModeSpec* modeSpec = figures::FindMode(Mode)) DrawFigure(*modeSpec, 6);
+    RunNamedConstruction(6, {});
 }
 
 void TForm1::PrepareDialog() {

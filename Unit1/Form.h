@@ -162,6 +162,9 @@ class TForm1 {
     void EmitColorAndWidth();
     // With Explain, puts the reason the construction drew nothing before the answer.
     void ExplainOutcome();
+    // The named construction of (Mode, step); step 3 passes it `numbers` in its
+    // declared order. A mode or step without one runs nothing.
+    void RunNamedConstruction(int step, const std::array<double, 4>& numbers);
     // The running mode when it mirrors `base` (modes 3, 4 and 5), else `base`.
     const figures::ModeSpec& SpecFor(const figures::ModeSpec& base) const;
 };

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
+#include <random>
 #include <sstream>
 
 #include "JwwGaibu/Drawable.h"
@@ -12,6 +14,7 @@
 #include "TestSupport.h"
 #include "Unit1/Form.h"
 #include "Unit1/SettingsFile.h"
+#include "figures/Figure.h"
 #include "figures/Rules.h"
 
 using JwwGaibu::HostState;
@@ -310,6 +313,13 @@ TEST(Figures, ConstructionsOfEveryMode) {
          "",
          {"se 0 0 5 1 0 0 1.5707963267949 0"},
          ""},
+        {"arc by points about a centre off the origin",
+         {"2 1"},
+         {{10, 20}, {15, 20}, {10, 25}, {5, 20}},
+         0,
+         "",
+         {"se 10 20 5 1 0 1.5707963267949 1.5707963267949 0"},
+         "LastPointX=5"},
         {"arc by points in one direction: closed",
          {"2 1"},
          {{0, 0}, {5, 0}, {1, 1}, {2, 2}},
@@ -503,4 +513,65 @@ TEST(Figures, ConstructionsOfEveryMode) {
          "LastRadius=4 LastInnerRadius=2"},
     };
     for (const Case& c : cases) RunCase(c);
+}
+
+// Every cell of the dispatch runs its own mode's construction: on random
+// inputs the form's run leaves what that mode's construction leaves, and each
+// cell draws on some of them.
+TEST(Figures, EveryModeAndStepRunsItsOwnConstruction) {
+    std::mt19937 random(742);
+    auto uniform = [&](double lo, double hi) {
+        return std::uniform_real_distribution<double>(lo, hi)(random);
+    };
+    auto text = [](double v) {  // exact: the texts read back as the numbers
+        char digits[32];
+        std::snprintf(digits, sizeof digits, "%.17g", v);
+        return std::string(digits);
+    };
+    for (int mode = 1; mode <= 8; ++mode) {
+        for (int step = 1; step <= 6; ++step) {
+            int drawn = 0;
+            for (int trial = 0; trial < 12; ++trial) {
+                std::vector<Point> picks;
+                for (int n = 0; n < 5; ++n) picks.push_back({uniform(-50, 50), uniform(-50, 50)});
+                const double r = uniform(10, 50);
+                const std::array<double, 4> numbers{r, uniform(1, r - 1), uniform(-180, 180),
+                                                    uniform(-180, 180)};
+                const int option = trial % 2;
+                auto run = [&](bool dispatched) {
+                    FreshHost();
+                    for (size_t n = 0; n < picks.size(); ++n)
+                        Pick(static_cast<int>(n + 1), picks[n].X, picks[n].Y);
+                    TForm1 form;
+                    form.Mode = mode;
+                    form.Step = step;
+                    form.ModeOption = option;
+                    form.RememberedFigure.LastRadius = r;
+                    form.RememberedFigure.LastInnerRadius = numbers[1];
+                    form.RememberedFigure.LastArcAngle = numbers[2];
+                    for (size_t i = 0; i < numbers.size(); ++i)
+                        form.NumberTexts[i] = text(numbers[i]);
+                    if (!dispatched)
+                        form.DrawFigure(*figures::FindMode(mode), step, numbers);
+                    else if (step == 6)
+                        form.RunDialogConstruction();
+                    else
+                        form.RunConstruction(step);
+                    const auto& m = form.RememberedFigure;
+                    Lines left;  // the remembered values and the outcome, then the records
+                    for (double v :
+                         {m.LastPointX, m.LastPointY, m.LastRadius, m.LastFlatness,
+                          m.LastInnerRadius, m.LastTilt, m.LastStartAngle, m.LastArcAngle})
+                        left.push_back(text(v));
+                    left.push_back(std::to_string(static_cast<int>(form.Outcome)));
+                    for (const std::string& record : Output()) left.push_back(record);
+                    return left;
+                };
+                const Lines own = run(false);
+                ASSERT_EQ(run(true), own) << "mode " << mode << " step " << step;
+                if (own.size() > 9) ++drawn;
+            }
+            EXPECT_GT(drawn, 0) << "mode " << mode << " step " << step << " never drew";
+        }
+    }
 }
