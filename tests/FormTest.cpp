@@ -168,7 +168,9 @@ TEST_F(Form, SilentRunNeverShowsTheWindow) {
 
 TEST_F(Form, SettingsDefaultsAndShortFiles) {
     form.SettingsPath = dir.File("t742.dat");
+    form.RgbColor = 0x123456;  // nothing of a form's earlier state survives a load
     form.LoadSettings();
+    EXPECT_EQ(form.RgbColor, 0);
     EXPECT_EQ(form.RememberedFigure.LastRadius, 100);
     EXPECT_EQ(form.LineWidth, -1);
     EXPECT_EQ(form.EditB8.Text, "360");
@@ -184,6 +186,24 @@ TEST_F(Form, SettingsDefaultsAndShortFiles) {
     EXPECT_FALSE(form.RBA1.Checked || form.RBA2.Checked || form.CBB1.Checked);
     EXPECT_EQ(form.RememberedFigure.LastRadius, 0);
     EXPECT_EQ(form.RememberedFigure.LastInnerRadius, 0);
+}
+
+// The stored colour is selected only when the list has it; a width of 0 is a width.
+TEST_F(Form, TheDialogShowsTheStoredColourAndWidth) {
+    struct Case {
+        int ColorIndex, LineWidth;
+        int Selected;
+        std::string Width;
+    };
+    const Case cases[] = {{265, 0, 265, "0"}, {266, -1, -1, ""}, {-1, 5, -1, "5"}, {0, 1, 0, "1"}};
+    form.ExeFolder = dir.Path() + "/";
+    for (const Case& c : cases) {
+        form.ColorIndex = c.ColorIndex;
+        form.LineWidth = c.LineWidth;
+        form.PrepareDialog();
+        EXPECT_EQ(form.ComboBox1.ItemIndex, c.Selected) << c.ColorIndex;
+        EXPECT_EQ(form.ComboBox3.Text, c.Width) << c.LineWidth;
+    }
 }
 
 TEST_F(Form, SettingsRoundTripAndRadioPairs) {
@@ -255,6 +275,18 @@ TEST_F(Form, PresetEntries) {
     form.Button6Click();
     EXPECT_EQ(form.ListBox2.Items[1], "S=1 A=100 B=0 C=100 D=100 E=0 J=1 F=50 G=30 H=120");
 
+    // Each value of an entry goes to its own edit, on either page.
+    const std::string distinct = "S=1 A=11 B=22 C=33 D=44 E=55 J=1 F=66 G=77 H=88";
+    form.ListBox2.Items.push_back(distinct);
+    form.ListBox2.ItemIndex = 2;
+    form.Button8Click();
+    form.Button6Click();
+    EXPECT_EQ(form.ListBox2.Items.back(), distinct);
+    form.Button7Click();
+    form.Button5Click();
+    EXPECT_EQ(form.ListBox2.Items.back(), "S=1 A=11 B=22 C=33 D=44 E=55 J=1 F=66 G=0 H=360");
+    form.ListBox2.Items.resize(2);
+
     form.ListBox2.ItemIndex = 1;
     form.Button7Click();
     EXPECT_TRUE(form.RBA2.Checked);
@@ -312,6 +344,8 @@ TEST_F(Form, WindowStaysOnTheCursorsScreen) {
     // A second screen left of the first, and a window larger than the screen.
     EXPECT_EQ(Unit1::KeepOnScreen({-2000, 10}, {420, 260}, {-1280, 0, 1280, 1024}).X, -1280);
     EXPECT_EQ(Unit1::KeepOnScreen({5, 5}, {3000, 260}, {0, 0, 1280, 1024}).X, 0);
+    // A screen that reports no width is no screen: the window stays where it is.
+    EXPECT_EQ(Unit1::KeepOnScreen({5000, 5}, {420, 260}, {0, 0, 0, 1024}).X, 5000);
 }
 
 // The width box's closed list under the keys, against what Windows' combo box

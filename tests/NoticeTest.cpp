@@ -54,6 +54,13 @@ TEST(Notice, SaysWhatWasWrongAndWhatToDo) {
         {{"8", "4", "1"},
          line3,
          "3点が一直線上にあるか重なっていて、円が決まりません。3点を指示し直してください。"},
+        // Three points so close that their circle has no size: the points are the fault.
+        {{"1", "4"},
+         Points({{0, 0}, {1e-9, 0}, {0, 1e-9}}),
+         "3点が一直線上にあるか重なっていて、円が決まりません。3点を指示し直してください。"},
+        {{"7", "4", "0"},
+         Points({{10, 0}, {-10, 0}, {0, 10}, {20, 0}}),
+         "内側円半径が半径以上です。内側円周上の点を円周より内側に指示してください。"},
         {{"2", "4"},
          Points({{1, 1}, {1, 1}, {1, 1}}),
          "3点が一直線上にあるか重なっていて、円が決まりません。3点を指示し直してください。"},
@@ -134,6 +141,8 @@ TEST(Notice, DialogOkExplainsWhatItsValuesCannotDraw) {
         // Quoted up to 16 bytes, in whole characters.
         {"2", [](Unit1::TForm1& f) { f.EditB2.Text = Cp932("ｂｂｂｂｂｂｂｂｂ"); },
          "「ｂｂｂｂｂｂｂｂ」は数値として読めません。半角数字で入力してください。"},
+        {"2", [](Unit1::TForm1& f) { f.EditB2.Text = "abcdefghijklmnopq"; },
+         "「abcdefghijklmnop」は数値として読めません。半角数字で入力してください。"},
         {"2", [](Unit1::TForm1& f) { f.EditB2.Text = "0"; },
          "偏平率が 0 です。ダイアログで 0 より大きい偏平率を入力してください。"},
         {"1", [](Unit1::TForm1& f) { f.EditA1.Text = ""; },
