@@ -139,9 +139,7 @@ std::string NotDrawnNotice(const TForm1& form) {
     if (form.Outcome == NotDrawn::NotANumber) return text + TypedNotice(form);
     if (const std::string* typed = Unreadable(form, from))
         return text + MyFunc::Fill(words::Unreadable, "typed", Quoted(*typed));
-    // Three points that meet give a circle of no size: they are the fault, not the radius.
-    const NotDrawn why =
-        form.Step == 4 && form.Outcome == NotDrawn::ZeroRadius ? NotDrawn::NoCircle : form.Outcome;
+    const NotDrawn why = form.Outcome;
     const NoticeWords* notice = NoticeFor(why);
     if (notice == nullptr) return text + words::NotDrawn;
     const bool hole = why == NotDrawn::ZeroHole || why == NotDrawn::HoleNotInside;
