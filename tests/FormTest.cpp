@@ -260,7 +260,11 @@ TEST_F(Form, ColourWidthEntries) {
     form.ListBox1.Items = {"C=5 F=1"};
     form.ListBox1.ItemIndex = 0;
     form.ListBox1Click();
-    EXPECT_EQ(form.ComboBox1.ItemIndex, 3);
+    EXPECT_EQ(form.ComboBox1.ItemIndex, 3);  // A colour past the list selects none.
+    form.ListBox1.Items = {"C=266 F=0 S=0 W="};
+    form.ListBox1.ItemIndex = 0;
+    form.ListBox1Click();
+    EXPECT_EQ(form.ComboBox1.ItemIndex, -1);
 }
 
 TEST_F(Form, PresetEntries) {

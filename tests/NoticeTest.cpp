@@ -143,6 +143,8 @@ TEST(Notice, DialogOkExplainsWhatItsValuesCannotDraw) {
          "「ｂｂｂｂｂｂｂｂ」は数値として読めません。半角数字で入力してください。"},
         {"2", [](Unit1::TForm1& f) { f.EditB2.Text = "abcdefghijklmnopq"; },
          "「abcdefghijklmnop」は数値として読めません。半角数字で入力してください。"},
+        {"2", [](Unit1::TForm1& f) { f.EditB2.Text = "a\tb\x01"; },
+         "「ab」は数値として読めません。半角数字で入力してください。"},
         {"2", [](Unit1::TForm1& f) { f.EditB2.Text = "0"; },
          "偏平率が 0 です。ダイアログで 0 より大きい偏平率を入力してください。"},
         {"1", [](Unit1::TForm1& f) { f.EditA1.Text = ""; },
