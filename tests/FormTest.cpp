@@ -49,6 +49,7 @@ TEST(CommandLine, ModesStepsOptionsAndNumbers) {
         {{"7", "3", "1", "40", "20"}, false, 7, 3, 1, {"40", "20", "", ""}},
         {{"7", "3"}, false, 7, 3, 0, {}},
         {{"8", "3", "0", "1", "2", "3", "4", "5"}, false, 8, 3, 0, {"1", "2", "3", "4"}},
+        {{"7", "3", "0", "1", "2", "3", "4", "5"}, false, 7, 3, 0, {"1", "2", "3", "4"}},
         {{"2", "3", "1", "2", "3", "4"}, false, 2, 3, 0, {"1", "2", "3", ""}},
         {{"-3", "3", "1"}, true, 0, 0, 0, {"1", "", "", ""}},
     };
@@ -158,6 +159,29 @@ TEST_F(Form, WithoutAWindowTheDialogActsAsClosed) {
     EXPECT_EQ(Exchange(), (Lines{"hq"}));
 }
 
+TEST_F(Form, AWindowGoneWithoutACloseEventActsAsClosed) {
+    platform.UserActions = [](TForm1&) {};
+    Show({"2", "6"});
+    EXPECT_EQ(dir.Entries(), (Lines{"JWC_TEMP.TXT"}));
+    EXPECT_EQ(Exchange(), (Lines{"hq"}));
+}
+
+// The settings file sits beside the program, named after it.
+TEST_F(Form, SettingsFileIsNamedAfterTheProgram) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"/cad/t742", "/cad/t742.dat"},
+        {"/cad.v2/t742", "/cad.v2/t742.dat"},
+        {"C:\\CAD\\t742.exe", "C:\\CAD\\t742.dat"},
+        {"C:\\CAD.v2\\t742", "C:\\CAD.v2\\t742.dat"},
+        {"t742.exe", "t742.dat"},
+    };
+    platform.UserActions = [](TForm1& f) { f.CloseBox(); };
+    for (const auto& [program, settings] : cases) {
+        form.FormShow(program, {});
+        EXPECT_EQ(form.SettingsPath, settings) << program;
+    }
+}
+
 TEST_F(Form, SilentRunNeverShowsTheWindow) {
     dir.Write("JWC_TEMP.TXT", "hp1 10 20\r\n");
     Show({"1", "3", "25"});
@@ -188,21 +212,40 @@ TEST_F(Form, SettingsDefaultsAndShortFiles) {
     EXPECT_EQ(form.RememberedFigure.LastInnerRadius, 0);
 }
 
-// The stored colour is selected only when the list has it; a width of 0 is a width.
+// The dialog shows the stored colour (selected only when the list has it), the
+// RGB choice and the width (0 is a width), and OK keeps what it showed.
 TEST_F(Form, TheDialogShowsTheStoredColourAndWidth) {
     struct Case {
-        int ColorIndex, LineWidth;
+        int ColorIndex, UseRgbColor, LineWidth;
         int Selected;
         std::string Width;
     };
-    const Case cases[] = {{265, 0, 265, "0"}, {266, -1, -1, ""}, {-1, 5, -1, "5"}, {0, 1, 0, "1"}};
+    const Case cases[] = {
+        {265, 0, 0, 265, "0"}, {266, 1, -1, -1, ""}, {-1, 0, 5, -1, "5"}, {0, 1, 1, 0, "1"}};
     form.ExeFolder = dir.Path() + "/";
+    form.SettingsPath = dir.File("t742.dat");
     for (const Case& c : cases) {
         form.ColorIndex = c.ColorIndex;
+        form.UseRgbColor = c.UseRgbColor;
         form.LineWidth = c.LineWidth;
         form.PrepareDialog();
         EXPECT_EQ(form.ComboBox1.ItemIndex, c.Selected) << c.ColorIndex;
+        EXPECT_EQ(form.CheckBox1.Checked, c.UseRgbColor == 1);
         EXPECT_EQ(form.ComboBox3.Text, c.Width) << c.LineWidth;
+        form.Closed = false;
+        form.Button1Click();
+        EXPECT_EQ(form.ColorIndex, c.Selected);
+        EXPECT_EQ(form.UseRgbColor, c.UseRgbColor);
+        EXPECT_EQ(form.LineWidth, c.LineWidth);
+    }
+    // The axis angle as the label shows it: six decimals at most, no trailing zeros.
+    const std::pair<double, const char*> angles[] = {
+        {30.5, "30.5"}, {-12.3456789, "-12.345679"}, {0, "0"}, {123456.1234567, "123456.123457"}};
+    for (const auto& [angle, shown] : angles) {
+        JwwGaibu::HostState.AxisAngle = angle;
+        form.PrepareDialog();
+        EXPECT_EQ(form.LabelA1.Caption,
+                  "\x8e\xb2\x8a\x70\x81\x46" + std::string(shown) + "\x81\x8b");
     }
 }
 
@@ -253,6 +296,7 @@ TEST_F(Form, ColourWidthEntries) {
     EXPECT_EQ(form.ComboBox3.Text, "25");
     form.ListBox1.ItemIndex = 1;
     form.ListBox1Click();
+    EXPECT_FALSE(form.CheckBox1.Checked);
     EXPECT_EQ(form.ComboBox3.Text, "");
     form.Button4Click();
     EXPECT_EQ(form.ListBox1.Items.size(), 1u);
@@ -260,11 +304,20 @@ TEST_F(Form, ColourWidthEntries) {
     form.ListBox1.Items = {"C=5 F=1"};
     form.ListBox1.ItemIndex = 0;
     form.ListBox1Click();
-    EXPECT_EQ(form.ComboBox1.ItemIndex, 3);  // A colour past the list selects none.
-    form.ListBox1.Items = {"C=266 F=0 S=0 W="};
-    form.ListBox1.ItemIndex = 0;
+    EXPECT_EQ(form.ComboBox1.ItemIndex, 3);
+    // A colour past either end of the list selects none; an index past the
+    // entries is no selection.
+    for (const char* entry : {"C=266 F=0 S=0 W=", "C=-2 F=0 S=0 W="}) {
+        form.ComboBox1.ItemIndex = 3;
+        form.ListBox1.Items = {entry};
+        form.ListBox1.ItemIndex = 0;
+        form.ListBox1Click();
+        EXPECT_EQ(form.ComboBox1.ItemIndex, -1) << entry;
+    }
+    form.ComboBox1.ItemIndex = 3;
+    form.ListBox1.ItemIndex = 1;
     form.ListBox1Click();
-    EXPECT_EQ(form.ComboBox1.ItemIndex, -1);
+    EXPECT_EQ(form.ComboBox1.ItemIndex, 3);
 }
 
 TEST_F(Form, PresetEntries) {
@@ -280,7 +333,7 @@ TEST_F(Form, PresetEntries) {
     EXPECT_EQ(form.ListBox2.Items[1], "S=1 A=100 B=0 C=100 D=100 E=0 J=1 F=50 G=30 H=120");
 
     // Each value of an entry goes to its own edit, on either page.
-    const std::string distinct = "S=1 A=11 B=22 C=33 D=44 E=55 J=1 F=66 G=77 H=88";
+    const std::string distinct = "S=1 A=11 B=22 C=33 D=44 E=55 J=0 F=66 G=77 H=88";
     form.ListBox2.Items.push_back(distinct);
     form.ListBox2.ItemIndex = 2;
     form.Button8Click();
@@ -288,7 +341,7 @@ TEST_F(Form, PresetEntries) {
     EXPECT_EQ(form.ListBox2.Items.back(), distinct);
     form.Button7Click();
     form.Button5Click();
-    EXPECT_EQ(form.ListBox2.Items.back(), "S=1 A=11 B=22 C=33 D=44 E=55 J=1 F=66 G=0 H=360");
+    EXPECT_EQ(form.ListBox2.Items.back(), "S=1 A=11 B=22 C=33 D=44 E=55 J=0 F=66 G=0 H=360");
     form.ListBox2.Items.resize(2);
 
     form.ListBox2.ItemIndex = 1;

@@ -28,11 +28,15 @@ std::string Points(const std::vector<std::pair<double, double>>& points) {
     return text;
 }
 
-// Settings whose remembered figure has radius 30 and inner radius 50.
-std::string HoleOutsideSettings() {
+// Settings whose remembered figure has the radius and inner radius, flatness 1.
+std::string RememberedSettings(const char* radius, const char* inner) {
     std::string dat;
     for (int line = 1; line <= 32; ++line)
-        dat += std::string(line == 27 ? "30" : line == 29 ? "50" : line == 28 ? "1" : "0") + "\r\n";
+        dat += std::string(line == 27   ? radius
+                           : line == 29 ? inner
+                           : line == 28 ? "1"
+                                        : "0") +
+               "\r\n";
     return dat;
 }
 
@@ -96,7 +100,11 @@ TEST(Notice, SaysWhatWasWrongAndWhatToDo) {
          line3,
          "前回の図形はリングではないか、その内側円（半径 50）が外側（半径 30）に収まりません。"
          "リングをほかの作図方法で一度作図してから、選び直してください。",
-         HoleOutsideSettings()},
+         RememberedSettings("30", "50")},
+        {{"1", "2"},
+         line3,
+         "前回の図形の半径が 0 以下です。ほかの作図方法で一度作図してください。",
+         RememberedSettings("0", "0")},
         {{"1", "1"},
          Points({{-1e308, 0}, {1e308, 0}}),
          "数値が大きすぎます。点を指示し直してください。"},
@@ -143,6 +151,8 @@ TEST(Notice, DialogOkExplainsWhatItsValuesCannotDraw) {
          "「ｂｂｂｂｂｂｂｂ」は数値として読めません。半角数字で入力してください。"},
         {"2", [](Unit1::TForm1& f) { f.EditB2.Text = "abcdefghijklmnopq"; },
          "「abcdefghijklmnop」は数値として読めません。半角数字で入力してください。"},
+        {"2", [](Unit1::TForm1& f) { f.EditB2.Text = "abcdefghijklmno" + Cp932("ｂ"); },
+         "「abcdefghijklmno」は数値として読めません。半角数字で入力してください。"},
         {"2", [](Unit1::TForm1& f) { f.EditB2.Text = "a\tb\x01"; },
          "「ab」は数値として読めません。半角数字で入力してください。"},
         {"2", [](Unit1::TForm1& f) { f.EditB2.Text = "0"; },
