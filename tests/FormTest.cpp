@@ -401,8 +401,9 @@ TEST_F(Form, WindowStaysOnTheCursorsScreen) {
     // A second screen left of the first, and a window larger than the screen.
     EXPECT_EQ(Unit1::KeepOnScreen({-2000, 10}, {420, 260}, {-1280, 0, 1280, 1024}).X, -1280);
     EXPECT_EQ(Unit1::KeepOnScreen({5, 5}, {3000, 260}, {0, 0, 1280, 1024}).X, 0);
-    // A screen that reports no width is no screen: the window stays where it is.
+    // A screen that reports no width or height is no screen: the window stays where it is.
     EXPECT_EQ(Unit1::KeepOnScreen({5000, 5}, {420, 260}, {0, 0, 0, 1024}).X, 5000);
+    EXPECT_EQ(Unit1::KeepOnScreen({5000, 5}, {420, 260}, {0, 0, 1280, 0}).X, 5000);
 }
 
 // The width box's closed list under the keys, against what Windows' combo box
