@@ -34,8 +34,8 @@ SolidFault Check(bool finite, double radius, double flatness, const double* inne
 
 SolidFault CheckSolid(double x, double y, double radius, double flatness, double tilt,
                       double startAngle, double arcAngle) {
-    return Check(AllFinite({x, y, radius, flatness, tilt, startAngle, arcAngle}), radius,
-                 flatness, nullptr);
+    return Check(AllFinite({x, y, radius, flatness, tilt, startAngle, arcAngle}), radius, flatness,
+                 nullptr);
 }
 
 SolidFault CheckRing(double x, double y, double radius, double flatness, double tilt,

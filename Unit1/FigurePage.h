@@ -21,14 +21,14 @@ struct FigurePage {
     TEdit TForm1::*EndDegrees;
 };
 
-inline constexpr FigurePage kFullCirclePage{
-    &TForm1::RBA1,   &TForm1::RBA2,   &TForm1::EditA1, &TForm1::EditA2, &TForm1::EditA3,
-    &TForm1::EditA4, &TForm1::EditA5, &TForm1::CBA1,   &TForm1::EditA6, nullptr,
-    nullptr};
-inline constexpr FigurePage kArcPage{
-    &TForm1::RBB1,   &TForm1::RBB2,   &TForm1::EditB1, &TForm1::EditB2, &TForm1::EditB3,
-    &TForm1::EditB4, &TForm1::EditB5, &TForm1::CBB1,   &TForm1::EditB6, &TForm1::EditB7,
-    &TForm1::EditB8};
+inline constexpr FigurePage kFullCirclePage{&TForm1::RBA1,   &TForm1::RBA2,   &TForm1::EditA1,
+                                            &TForm1::EditA2, &TForm1::EditA3, &TForm1::EditA4,
+                                            &TForm1::EditA5, &TForm1::CBA1,   &TForm1::EditA6,
+                                            nullptr,         nullptr};
+inline constexpr FigurePage kArcPage{&TForm1::RBB1,   &TForm1::RBB2,   &TForm1::EditB1,
+                                     &TForm1::EditB2, &TForm1::EditB3, &TForm1::EditB4,
+                                     &TForm1::EditB5, &TForm1::CBB1,   &TForm1::EditB6,
+                                     &TForm1::EditB7, &TForm1::EditB8};
 
 // The page a mode's dialog construction reads: the arc page for an arc.
 inline constexpr const FigurePage& PageFor(bool arc) {

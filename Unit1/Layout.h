@@ -103,10 +103,11 @@ inline constexpr ControlLayout kForm1Layout[] = {
     // The colour and width page.
     Row("Label1", K::Label, 0, words::LineColour, 8, 10, 34, 18),
     Row("ComboBox1", &TForm1::ComboBox1, K::ComboList, 0, "", 44, 6, 130, 22, true, true),
-    Row("CheckBox1", &TForm1::CheckBox1, K::CheckBox, 0, words::ArbitraryColour, 8, 36, 74, 20, true),
+    Row("CheckBox1", &TForm1::CheckBox1, K::CheckBox, 0, words::ArbitraryColour, 8, 36, 74, 20,
+        true),
     // A flat button, as a speed button: clicked, never focused.
-    Row("SpeedButton1", &TForm1::SpeedButton1, K::FlatButton, 0, words::ArbitraryColourButton, 84, 34, 90, 22, false,
-        false, 0, E(FormEvent::SpeedButton1)),
+    Row("SpeedButton1", &TForm1::SpeedButton1, K::FlatButton, 0, words::ArbitraryColourButton, 84,
+        34, 90, 22, false, false, 0, E(FormEvent::SpeedButton1)),
     Row("Label3", K::Label, 0, words::LineWidth, 8, 66, 34, 18),
     Row("ComboBox3", &TForm1::ComboBox3, K::ComboEdit, 0, "", 44, 62, 130, 22, true),
     Row("Button3", K::Button, 0, words::Register, 8, 92, 80, 24, true, false, 0,
@@ -115,7 +116,8 @@ inline constexpr ControlLayout kForm1Layout[] = {
         E(FormEvent::Button4)),
     Lbl("Label27", 0, words::SharedListNote1, 8, 122, 190),
     Lbl("Label32", 0, words::SharedListNote2, 8, 138, 190),
-    Row("ListBox1", &TForm1::ListBox1, K::ListBox, 0, "", 200, 6, 196, 148, true, false, 0, E(FormEvent::ListBox1)),
+    Row("ListBox1", &TForm1::ListBox1, K::ListBox, 0, "", 200, 6, 196, 148, true, false, 0,
+        E(FormEvent::ListBox1)),
 
     // The full-circle page.
     Row("GroupBoxA", K::GroupBox, 1, "", 2, 2, 398, 152),

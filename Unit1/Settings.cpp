@@ -41,8 +41,8 @@ struct Line {
 // A figure page's lines: its edits in the page's order, then its flags, each
 // by its control's name.
 void AppendPage(std::vector<Line>& lines, const FigurePage& p) {
-    for (TEdit TForm1::*edit : {p.Radius, p.FlatnessPercent, p.XRadius, p.YRadius,
-                                p.TiltDegrees, p.InnerRadius, p.StartDegrees, p.EndDegrees})
+    for (TEdit TForm1::*edit : {p.Radius, p.FlatnessPercent, p.XRadius, p.YRadius, p.TiltDegrees,
+                                p.InnerRadius, p.StartDegrees, p.EndDegrees})
         if (edit != nullptr) lines.push_back({NameOf(edit), edit});
     lines.push_back({NameOf(p.ByFlatness), RadioLine{p.ByFlatness, p.ByAxisRadii}});
     lines.push_back({NameOf(p.ByAxisRadii), RadioLine{p.ByAxisRadii, p.ByFlatness}});
@@ -52,12 +52,10 @@ void AppendPage(std::vector<Line>& lines, const FigurePage& p) {
 const std::vector<Line>& Lines() {
     static const std::vector<Line> lines = [] {
         using R = RememberedFigureRecord;
-        std::vector<Line> l = {{"LastPointX", &R::LastPointX},
-                               {"LastPointY", &R::LastPointY},
-                               {"ColorIndex", &TForm1::ColorIndex},
-                               {"UseRgbColor", &TForm1::UseRgbColor},
-                               {"RgbColor", &TForm1::RgbColor},
-                               {"LineWidth", &TForm1::LineWidth}};
+        std::vector<Line> l = {
+            {"LastPointX", &R::LastPointX},      {"LastPointY", &R::LastPointY},
+            {"ColorIndex", &TForm1::ColorIndex}, {"UseRgbColor", &TForm1::UseRgbColor},
+            {"RgbColor", &TForm1::RgbColor},     {"LineWidth", &TForm1::LineWidth}};
         AppendPage(l, kFullCirclePage);
         AppendPage(l, kArcPage);
         l.insert(l.end(), {{"LastRadius", &R::LastRadius},
@@ -100,21 +98,20 @@ void TForm1::LoadSettings() {
     LineReader reader(bytes);
     for (const Line& line : Lines()) {
         const std::string_view text = reader.Next();  // the empty text past the end
-        std::visit(Overloaded{
-                       [&](double RememberedFigureRecord::*n) {
-                           RememberedFigure.*n = TextToFloat(text);
-                       },
-                       [&](int TForm1::*i) { this->*i = TextToInt(text); },
-                       [&](TEdit TForm1::*e) { (this->*e).Text = std::string(text); },
-                       [&](TCheckBox TForm1::*c) { (this->*c).Checked = TextToBool(text); },
-                       [&](RadioLine r) {
-                           if (TextToBool(text))
-                               CheckRadio(this->*r.Button, this->*r.Partner);
-                           else
-                               (this->*r.Button).Checked = false;
-                       },
-                   },
-                   line.Value);
+        std::visit(
+            Overloaded{
+                [&](double RememberedFigureRecord::*n) { RememberedFigure.*n = TextToFloat(text); },
+                [&](int TForm1::*i) { this->*i = TextToInt(text); },
+                [&](TEdit TForm1::*e) { (this->*e).Text = std::string(text); },
+                [&](TCheckBox TForm1::*c) { (this->*c).Checked = TextToBool(text); },
+                [&](RadioLine r) {
+                    if (TextToBool(text))
+                        CheckRadio(this->*r.Button, this->*r.Partner);
+                    else
+                        (this->*r.Button).Checked = false;
+                },
+            },
+            line.Value);
     }
 }
 

@@ -9,7 +9,7 @@ namespace figures {
 
 struct Construction {
     Figure Fig;
-    bool Closed = false;  // a full turn, else a partial arc
+    bool Closed = false;            // a full turn, else a partial arc
     NotDrawn Why = NotDrawn::None;  // None: the figure is drawn
     // The highest-numbered picked point the step read: it is remembered as
     // the last point whether or not a figure is drawn.
