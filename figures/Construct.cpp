@@ -1,7 +1,6 @@
 #include "figures/Construct.h"
 
 #include <cmath>
-#include <utility>
 
 #include "JwwGaibu/Drawable.h"
 #include "MyFunc/Geometry.h"
@@ -196,14 +195,21 @@ Construction FromDialog(const Shape& shape, const Inputs& in) {
 
 NotDrawn FromFault(JwwGaibu::SolidFault fault) {
     using JwwGaibu::SolidFault;
-    static constexpr std::pair<SolidFault, NotDrawn> kReasons[] = {
-        {SolidFault::None, NotDrawn::None},
-        {SolidFault::NotFinite, NotDrawn::TooLarge},
-        {SolidFault::ZeroRadius, NotDrawn::ZeroRadius},
-        {SolidFault::ZeroHole, NotDrawn::ZeroHole},
-        {SolidFault::HoleNotInside, NotDrawn::HoleNotInside}};
-    for (const auto& [f, why] : kReasons)
-        if (f == fault) return why;
+    // A switch, so that the compiler names a fault added without its reason.
+    switch (fault) {
+        case SolidFault::None:
+            return NotDrawn::None;
+        case SolidFault::NotFinite:
+            return NotDrawn::TooLarge;
+        case SolidFault::ZeroRadius:
+            return NotDrawn::ZeroRadius;
+        case SolidFault::ZeroHole:
+            return NotDrawn::ZeroHole;
+        case SolidFault::HoleNotInside:
+            return NotDrawn::HoleNotInside;
+        case SolidFault::ZeroFlatness:
+            break;
+    }
     return NotDrawn::ZeroFlatness;
 }
 
